@@ -1,0 +1,291 @@
+#include "app/form1.h"
+
+#include "app/secondary_window.h"
+#include "app/twips.h"
+#include "codes/alignment_settings.h"
+#include "codes/colour_speed.h"
+#include "codes/delay_close.h"
+#include "layout/clearing.h"
+#include "layout/evaluation.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <limits>
+
+namespace {
+
+constexpr QSize kClientArea = twipsSize(6045, 5805);
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QRect &geometry) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(caption);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption,
+                     const QRect &geometry) {
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+} // namespace
+
+Form1::Form1(Module1 &state, Dialogs &dialogs, const QLocale &locale, QWidget *parent)
+    : QMainWindow(parent), m_session{state, *this, dialogs, locale} {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tarvolin 2000 v.3.00.00"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto *clientArea = new QWidget(this);
+    clientArea->setFixedSize(kClientArea);
+    setCentralWidget(clientArea);
+
+    buildMenus();
+    buildToolbar(clientArea);
+    // The frames come first in the focus chain but take no focus; the rest follows it in order.
+    buildInputFrame(clientArea);
+    buildOutputFrame(clientArea);
+    const std::array<QWidget *, 11> tabChain{
+        t_Zeile1[0],
+        t_Zeile1[1],
+        t_Zeile1[2],
+        t_Zeile1[3],
+        findChild<QPushButton *>(QStringLiteral("bt_Auswerten")),
+        Zindral,
+        findChild<QPushButton *>(QStringLiteral("bt_Refresh_0")),
+        findChild<QPushButton *>(QStringLiteral("bt_Refresh_1")),
+        findChild<QPushButton *>(QStringLiteral("bt_Refresh_2")),
+        findChild<QPushButton *>(QStringLiteral("bt_Refresh")),
+        findChild<QPushButton *>(QStringLiteral("bt_Refresh_All"))};
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+
+    setFixedSize(kClientArea.width(), kClientArea.height() + menuBar()->sizeHint().height());
+    t_Zeile1[0]->setFocus();
+    Form_Load();
+}
+
+Form1::~Form1() {
+    // The secondary windows have no owner, so nothing else would take them down.
+    delete m_dialog.data();
+    delete m_dialog1.data();
+}
+
+void Form1::addMenuItem(QMenu *menu, const QString &name, const QString &caption,
+                        void (Form1::*handler)()) {
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, handler);
+}
+
+void Form1::buildMenus() {
+    QMenuBar *bar = menuBar();
+    QMenu *datei = bar->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("Datei"));
+    addMenuItem(datei, QStringLiteral("Beenden"), QStringLiteral("&Beenden"),
+                &Form1::Beenden_Click);
+
+    QMenu *optionen = bar->addMenu(QStringLiteral("&Messsageoptionen"));
+    optionen->setObjectName(QStringLiteral("Optionen"));
+    addMenuItem(optionen, QStringLiteral("Geschwindigkeit"),
+                QStringLiteral("Schrift&geschwindigkeit"), &Form1::Geschwindigkeit_Click);
+    addMenuItem(optionen, QStringLiteral("Farbe"), QStringLiteral("&Farbe"), &Form1::Farbe_Click);
+    addMenuItem(optionen, QStringLiteral("Ausrichtung"), QStringLiteral("Aus&richtung"),
+                &Form1::Ausrichtung_Click);
+    addMenuItem(optionen, QStringLiteral("Schließen"), QStringLiteral("Au&tomatisches Schließen"),
+                &Form1::Schließen_Click);
+    addMenuItem(optionen, QStringLiteral("Face"), QStringLiteral("&Face On/Off"),
+                &Form1::Face_Click);
+    addMenuItem(optionen, QStringLiteral("Symbole"), QStringLiteral("S&ymbole"),
+                &Form1::Symbole_Click);
+    addMenuItem(optionen, QStringLiteral("Pünktchen"), QStringLiteral("...(Schweigen)"),
+                &Form1::Pünktchen_Click);
+
+    QMenu *hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
+    hilfe->setObjectName(QStringLiteral("Hilfe"));
+    addMenuItem(hilfe, QStringLiteral("About"), QStringLiteral("Abo&ut"), &Form1::About_Click);
+}
+
+void Form1::buildToolbar(QWidget *clientArea) {
+    // A plain child of the client area, so it can neither be moved nor hidden.
+    Toolbar1 = new QToolBar(clientArea);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setAccessibleName(QStringLiteral("Ausrichtung und Face"));
+    Toolbar1->setGeometry(twipsRect(0, 0, 6045, 330));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->toggleViewAction()->setVisible(false);
+    Toolbar1->setContentsMargins(0, 0, 0, 0);
+    Toolbar1->layout()->setContentsMargins(0, 0, 0, 0);
+    Toolbar1->layout()->setSpacing(0);
+
+    const std::array<std::pair<QString, QString>, 4> buttons{{
+        {QStringLiteral("Links"), QStringLiteral("Richtet die Message links aus.")},
+        {QStringLiteral("Zentriert"), QStringLiteral("Zentriert die Zindral.")},
+        {QStringLiteral("Rechts"), QStringLiteral("Richtet die Message rechts.")},
+        {QStringLiteral("Face On/Off"), QStringLiteral("Layout für Brumwick.")},
+    }};
+    for (const auto &[text, tooltip] : buttons) {
+        QAction *action = Toolbar1->addAction(text);
+        action->setToolTip(tooltip);
+        QWidget *button = Toolbar1->widgetForAction(action);
+        button->setFixedSize(twipsSize(1305, 330));
+        button->setAccessibleName(text);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
+}
+
+void Form1::buildInputFrame(QWidget *clientArea) {
+    const QRect frameRect = twipsRect(0, 360, 6015, 2175);
+    QGroupBox *frame =
+        makeFrame(clientArea, QStringLiteral("Frame1"), QStringLiteral("Eingabe"), frameRect);
+    // Positions are drawn against the window; the controls live in the frame.
+    const QPoint origin = -frameRect.topLeft();
+
+    const std::array<QString, 4> refreshNames{
+        QStringLiteral("bt_Refresh_0"), QStringLiteral("bt_Refresh_1"),
+        QStringLiteral("bt_Refresh_2"), QStringLiteral("bt_Refresh")};
+    const std::array<void (Form1::*)(), 4> refreshHandlers{
+        &Form1::bt_Refresh_0_Click, &Form1::bt_Refresh_1_Click, &Form1::bt_Refresh_2_Click,
+        &Form1::bt_Refresh_Click};
+    for (int i = 0; i < 4; ++i) {
+        const int top = 720 + 360 * i;
+        const QString caption = QStringLiteral("Zeile %1").arg(i + 1);
+        auto *line = new QLineEdit(caption, frame);
+        line->setObjectName(QStringLiteral("t_Zeile1_%1").arg(i));
+        line->setAccessibleName(caption);
+        line->setMaxLength(std::numeric_limits<int>::max());
+        line->setGeometry(twipsRect(480, top, 4575, 285).translated(origin));
+        t_Zeile1[i] = line;
+
+        QPushButton *refresh = makeButton(frame, refreshNames[i], QStringLiteral("Refresh"),
+                                          twipsRect(5160, top, 735, 255).translated(origin));
+        refresh->setAccessibleName(QStringLiteral("Refresh Zeile %1").arg(i + 1));
+        connect(refresh, &QPushButton::clicked, this, refreshHandlers[i]);
+    }
+    QPushButton *refreshAll =
+        makeButton(frame, QStringLiteral("bt_Refresh_All"), QStringLiteral("Refresh All"),
+                   twipsRect(4920, 2160, 975, 255).translated(origin));
+    connect(refreshAll, &QPushButton::clicked, this, &Form1::bt_Refresh_All_Click);
+
+    QPushButton *auswerten = makeButton(clientArea, QStringLiteral("bt_Auswerten"),
+                                        QStringLiteral("Auswerten"), twipsRect(0, 2640, 6015, 495));
+    connect(auswerten, &QPushButton::clicked, this, &Form1::bt_Auswerten_Click);
+}
+
+void Form1::buildOutputFrame(QWidget *clientArea) {
+    const QRect frameRect = twipsRect(0, 3240, 6015, 2535);
+    QGroupBox *frame =
+        makeFrame(clientArea, QStringLiteral("Frame2"), QStringLiteral("Ausgabe"), frameRect);
+    Zindral = new QPlainTextEdit(frame);
+    Zindral->setObjectName(QStringLiteral("Zindral"));
+    Zindral->setAccessibleName(QStringLiteral("Ausgabe"));
+    Zindral->setGeometry(twipsRect(120, 3480, 5775, 2175).translated(-frameRect.topLeft()));
+    // Tab moves on, as in every other box of the window.
+    Zindral->setTabChangesFocus(true);
+    // Long lines scroll sideways, so each message line stays one line on screen.
+    Zindral->setLineWrapMode(QPlainTextEdit::NoWrap);
+}
+
+QString Form1::zeile(int index) const {
+    return t_Zeile1.at(index)->text();
+}
+
+void Form1::setZeile(int index, const QString &text) {
+    t_Zeile1.at(index)->setText(text);
+}
+
+void Form1::setAusgabe(const QString &text) {
+    m_ausgabe = text;
+    Zindral->setPlainText(text);
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    QMainWindow::closeEvent(event);
+    QCoreApplication::quit();
+}
+
+void Form1::Form_Load() {
+    m_session.state.AusrichtungsModus = 1;
+    m_session.state.Zeilenbreite = 50;
+}
+
+void Form1::Beenden_Click() {
+    close();
+}
+
+void Form1::Symbole_Click() {
+    showSecondaryWindow(m_dialog);
+}
+
+void Form1::About_Click() {
+    showSecondaryWindow(m_dialog1);
+}
+
+void Form1::bt_Auswerten_Click() {
+    evaluate(m_session);
+}
+
+void Form1::bt_Refresh_0_Click() {
+    clearLine(*this, 0);
+}
+
+void Form1::bt_Refresh_1_Click() {
+    clearLine(*this, 1);
+}
+
+void Form1::bt_Refresh_2_Click() {
+    clearLine(*this, 2);
+}
+
+void Form1::bt_Refresh_Click() {
+    clearLine(*this, 3);
+}
+
+void Form1::bt_Refresh_All_Click() {
+    clearAllLines(*this);
+}
+
+void Form1::Ausrichtung_Click() {
+    askAlignment(m_session);
+}
+
+void Form1::Face_Click() {
+    toggleFaceFromMenu(m_session);
+}
+
+void Form1::Toolbar1_ButtonClick(QAction *button) {
+    toolbarButtonClicked(m_session, button->text());
+}
+
+void Form1::Farbe_Click() {
+    addColour(m_session);
+}
+
+void Form1::Geschwindigkeit_Click() {
+    addSpeed(m_session);
+}
+
+void Form1::Schließen_Click() {
+    addAutoClose(m_session);
+}
+
+void Form1::Pünktchen_Click() {
+    addPause(m_session);
+}

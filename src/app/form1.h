@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/dialog1.h"
+#include "state/session.h"
+#include "symbols/dialog.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+
+// The main window: four input lines, the output box, the clearing buttons, menus and toolbar.
+class Form1 final : public QMainWindow, public MessageWindow {
+    Q_OBJECT
+
+  public:
+    Form1(Module1 &state, Dialogs &dialogs, const QLocale &locale, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    QString zeile(int index) const override;
+    void setZeile(int index, const QString &text) override;
+    void setAusgabe(const QString &text) override;
+    // The output text exactly as last written, CR LF included; the box itself shows it as lines.
+    const QString &ausgabe() const { return m_ausgabe; }
+
+    void Form_Load();
+    void Beenden_Click();
+    void Symbole_Click();
+    void About_Click();
+    void bt_Auswerten_Click();
+    void bt_Refresh_0_Click();
+    void bt_Refresh_1_Click();
+    void bt_Refresh_2_Click();
+    void bt_Refresh_Click();
+    void bt_Refresh_All_Click();
+    void Ausrichtung_Click();
+    void Face_Click();
+    void Toolbar1_ButtonClick(QAction *button);
+    void Farbe_Click();
+    void Geschwindigkeit_Click();
+    void Schließen_Click();
+    void Pünktchen_Click();
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    void buildMenus();
+    void buildToolbar(QWidget *clientArea);
+    void buildInputFrame(QWidget *clientArea);
+    void buildOutputFrame(QWidget *clientArea);
+    void addMenuItem(QMenu *menu, const QString &name, const QString &caption,
+                     void (Form1::*handler)());
+
+    Session m_session;
+    QToolBar *Toolbar1 = nullptr;
+    std::array<QLineEdit *, 4> t_Zeile1{};
+    QPlainTextEdit *Zindral = nullptr;
+    QString m_ausgabe;
+    QPointer<Dialog> m_dialog;
+    QPointer<Dialog1> m_dialog1;
+};

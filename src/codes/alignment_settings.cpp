@@ -1,0 +1,64 @@
+#include "codes/alignment_settings.h"
+
+#include "codes/numeric_answer.h"
+
+namespace {
+
+constexpr qint16 kCentred = 1;
+constexpr qint16 kRightAligned = 2;
+constexpr qint16 kLeftAligned = 3;
+constexpr qint16 kNoFaceWidth = 50;
+constexpr qint16 kFaceWidth = 38;
+constexpr qint16 kCentredFaceWidth = 26;
+
+const QString kFaceOnTitle = QStringLiteral("Face On");
+const QString kFaceOffTitle = QStringLiteral("Face Off");
+
+} // namespace
+
+void setAlignment(Module1 &state, qint16 alignment) {
+    state.AusrichtungsModus = alignment;
+    if (alignment == kCentred && state.Zeilenbreite == kFaceWidth)
+        state.Zeilenbreite = kCentredFaceWidth;
+    else if (alignment != kCentred && state.Zeilenbreite == kCentredFaceWidth)
+        state.Zeilenbreite = kFaceWidth;
+}
+
+void askAlignment(Session &session) {
+    const auto alignment = askNumber(
+        session, QStringLiteral("Ausrichtung: 1 = Zentriert ; 2 = Rechtsbündig ; 3 = Linksbündig"),
+        QStringLiteral("Ausrichtung"), 1);
+    if (alignment)
+        setAlignment(session.state, *alignment);
+}
+
+void toggleFaceFromMenu(Session &session) {
+    Module1 &state = session.state;
+    if (state.Zeilenbreite == kNoFaceWidth) {
+        state.Zeilenbreite = kFaceWidth;
+        session.dialogs.inform(QStringLiteral("Messages mit Faces"), kFaceOnTitle);
+    } else {
+        state.Zeilenbreite = kNoFaceWidth;
+        session.dialogs.inform(QStringLiteral("Messages ohne Faces"), kFaceOffTitle);
+    }
+}
+
+void toolbarButtonClicked(Session &session, const QString &buttonText) {
+    Module1 &state = session.state;
+    if (buttonText == u"Zentriert") {
+        setAlignment(state, kCentred);
+    } else if (buttonText == u"Rechts") {
+        setAlignment(state, kRightAligned);
+    } else if (buttonText == u"Links") {
+        setAlignment(state, kLeftAligned);
+    } else if (buttonText == u"Face On/Off") {
+        if (state.Zeilenbreite == kNoFaceWidth) {
+            state.Zeilenbreite =
+                state.AusrichtungsModus == kCentred ? kCentredFaceWidth : kFaceWidth;
+            session.dialogs.inform(QStringLiteral("Faces ON"), kFaceOnTitle);
+        } else {
+            state.Zeilenbreite = kNoFaceWidth;
+            session.dialogs.inform(QStringLiteral("Faces OFF"), kFaceOffTitle);
+        }
+    }
+}

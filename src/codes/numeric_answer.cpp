@@ -1,0 +1,23 @@
+#include "codes/numeric_answer.h"
+
+#include <cmath>
+#include <limits>
+
+std::optional<qint16> parseNumericAnswer(const QString &answer, const QLocale &locale) {
+    bool ok = false;
+    const double value = locale.toDouble(answer.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    // The default rounding mode takes a half to the even neighbour.
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(rounded);
+}
+
+std::optional<qint16> askNumber(Session &session, const QString &prompt, const QString &title,
+                                int defaultAnswer) {
+    return parseNumericAnswer(session.dialogs.ask(prompt, title, QString::number(defaultAnswer)),
+                              session.locale);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The modal questions and messages the commands need; tests answer them with a script.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // Returns the answer, or the empty text when the user cancels.
+    virtual QString ask(const QString &prompt, const QString &title,
+                        const QString &defaultAnswer) = 0;
+    // An information message with a single OK button.
+    virtual void inform(const QString &text, const QString &title) = 0;
+};
