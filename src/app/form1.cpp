@@ -25,7 +25,8 @@ namespace {
 constexpr QSize kClientArea = twipsSize(6045, 5805);
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        const QRect &geometry) {
+                        const QRect &geometry)
+{
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAccessibleName(caption);
@@ -34,7 +35,8 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
 }
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption,
-                     const QRect &geometry) {
+                     const QRect &geometry)
+{
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
     frame->setGeometry(geometry);
@@ -44,7 +46,8 @@ QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &captio
 } // namespace
 
 Form1::Form1(Module1 &state, Dialogs &dialogs, const QLocale &locale, QWidget *parent)
-    : QMainWindow(parent), m_session{state, *this, dialogs, locale} {
+    : QMainWindow(parent), m_session{state, *this, dialogs, locale}
+{
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvolin 2000 v.3.00.00"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -79,20 +82,23 @@ Form1::Form1(Module1 &state, Dialogs &dialogs, const QLocale &locale, QWidget *p
     Form_Load();
 }
 
-Form1::~Form1() {
+Form1::~Form1()
+{
     // The secondary windows have no owner, so nothing else would take them down.
     delete m_dialog.data();
     delete m_dialog1.data();
 }
 
 void Form1::addMenuItem(QMenu *menu, const QString &name, const QString &caption,
-                        void (Form1::*handler)()) {
+                        void (Form1::*handler)())
+{
     QAction *item = menu->addAction(caption);
     item->setObjectName(name);
     connect(item, &QAction::triggered, this, handler);
 }
 
-void Form1::buildMenus() {
+void Form1::buildMenus()
+{
     QMenuBar *bar = menuBar();
     QMenu *datei = bar->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("Datei"));
@@ -120,7 +126,8 @@ void Form1::buildMenus() {
     addMenuItem(hilfe, QStringLiteral("About"), QStringLiteral("Abo&ut"), &Form1::About_Click);
 }
 
-void Form1::buildToolbar(QWidget *clientArea) {
+void Form1::buildToolbar(QWidget *clientArea)
+{
     // A plain child of the client area, so it can neither be moved nor hidden.
     Toolbar1 = new QToolBar(clientArea);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -151,7 +158,8 @@ void Form1::buildToolbar(QWidget *clientArea) {
     connect(Toolbar1, &QToolBar::actionTriggered, this, &Form1::Toolbar1_ButtonClick);
 }
 
-void Form1::buildInputFrame(QWidget *clientArea) {
+void Form1::buildInputFrame(QWidget *clientArea)
+{
     const QRect frameRect = twipsRect(0, 360, 6015, 2175);
     QGroupBox *frame =
         makeFrame(clientArea, QStringLiteral("Frame1"), QStringLiteral("Eingabe"), frameRect);
@@ -189,7 +197,8 @@ void Form1::buildInputFrame(QWidget *clientArea) {
     connect(auswerten, &QPushButton::clicked, this, &Form1::bt_Auswerten_Click);
 }
 
-void Form1::buildOutputFrame(QWidget *clientArea) {
+void Form1::buildOutputFrame(QWidget *clientArea)
+{
     const QRect frameRect = twipsRect(0, 3240, 6015, 2535);
     QGroupBox *frame =
         makeFrame(clientArea, QStringLiteral("Frame2"), QStringLiteral("Ausgabe"), frameRect);
@@ -203,89 +212,110 @@ void Form1::buildOutputFrame(QWidget *clientArea) {
     Zindral->setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
-QString Form1::zeile(int index) const {
+QString Form1::zeile(int index) const
+{
     return t_Zeile1.at(index)->text();
 }
 
-void Form1::setZeile(int index, const QString &text) {
+void Form1::setZeile(int index, const QString &text)
+{
     t_Zeile1.at(index)->setText(text);
 }
 
-void Form1::setAusgabe(const QString &text) {
+void Form1::setAusgabe(const QString &text)
+{
     m_ausgabe = text;
     Zindral->setPlainText(text);
 }
 
-void Form1::closeEvent(QCloseEvent *event) {
+void Form1::closeEvent(QCloseEvent *event)
+{
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
 }
 
-void Form1::Form_Load() {
+void Form1::Form_Load()
+{
     m_session.state.AusrichtungsModus = 1;
     m_session.state.Zeilenbreite = 50;
 }
 
-void Form1::Beenden_Click() {
+void Form1::Beenden_Click()
+{
     close();
 }
 
-void Form1::Symbole_Click() {
+void Form1::Symbole_Click()
+{
     showSecondaryWindow(m_dialog);
 }
 
-void Form1::About_Click() {
+void Form1::About_Click()
+{
     showSecondaryWindow(m_dialog1);
 }
 
-void Form1::bt_Auswerten_Click() {
+void Form1::bt_Auswerten_Click()
+{
     evaluate(m_session);
 }
 
-void Form1::bt_Refresh_0_Click() {
+void Form1::bt_Refresh_0_Click()
+{
     clearLine(*this, 0);
 }
 
-void Form1::bt_Refresh_1_Click() {
+void Form1::bt_Refresh_1_Click()
+{
     clearLine(*this, 1);
 }
 
-void Form1::bt_Refresh_2_Click() {
+void Form1::bt_Refresh_2_Click()
+{
     clearLine(*this, 2);
 }
 
-void Form1::bt_Refresh_Click() {
+void Form1::bt_Refresh_Click()
+{
     clearLine(*this, 3);
 }
 
-void Form1::bt_Refresh_All_Click() {
+void Form1::bt_Refresh_All_Click()
+{
     clearAllLines(*this);
 }
 
-void Form1::Ausrichtung_Click() {
+void Form1::Ausrichtung_Click()
+{
     askAlignment(m_session);
 }
 
-void Form1::Face_Click() {
+void Form1::Face_Click()
+{
     toggleFaceFromMenu(m_session);
 }
 
-void Form1::Toolbar1_ButtonClick(QAction *button) {
+void Form1::Toolbar1_ButtonClick(QAction *button)
+{
     toolbarButtonClicked(m_session, button->text());
 }
 
-void Form1::Farbe_Click() {
+void Form1::Farbe_Click()
+{
     addColour(m_session);
 }
 
-void Form1::Geschwindigkeit_Click() {
+void Form1::Geschwindigkeit_Click()
+{
     addSpeed(m_session);
 }
 
-void Form1::Schließen_Click() {
+void Form1::Schließen_Click()
+{
     addAutoClose(m_session);
 }
 
-void Form1::Pünktchen_Click() {
+void Form1::Pünktchen_Click()
+{
     addPause(m_session);
 }

@@ -19,7 +19,7 @@ class QToolBar;
 class Form1 final : public QMainWindow, public MessageWindow {
     Q_OBJECT
 
-  public:
+public:
     Form1(Module1 &state, Dialogs &dialogs, const QLocale &locale, QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -47,10 +47,10 @@ class Form1 final : public QMainWindow, public MessageWindow {
     void Schließen_Click();
     void Pünktchen_Click();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent *event) override;
 
-  private:
+private:
     void buildMenus();
     void buildToolbar(QWidget *clientArea);
     void buildInputFrame(QWidget *clientArea);

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
-int main(int, char *argv[]) {
+int main(int, char *argv[])
+{
     return runProgram(argv[0]);
 }

@@ -16,7 +16,8 @@ const QString kFaceOffTitle = QStringLiteral("Face Off");
 
 } // namespace
 
-void setAlignment(Module1 &state, qint16 alignment) {
+void setAlignment(Module1 &state, qint16 alignment)
+{
     state.AusrichtungsModus = alignment;
     if (alignment == kCentred && state.Zeilenbreite == kFaceWidth)
         state.Zeilenbreite = kCentredFaceWidth;
@@ -24,7 +25,8 @@ void setAlignment(Module1 &state, qint16 alignment) {
         state.Zeilenbreite = kFaceWidth;
 }
 
-void askAlignment(Session &session) {
+void askAlignment(Session &session)
+{
     const auto alignment = askNumber(
         session, QStringLiteral("Ausrichtung: 1 = Zentriert ; 2 = Rechtsbündig ; 3 = Linksbündig"),
         QStringLiteral("Ausrichtung"), 1);
@@ -32,7 +34,8 @@ void askAlignment(Session &session) {
         setAlignment(session.state, *alignment);
 }
 
-void toggleFaceFromMenu(Session &session) {
+void toggleFaceFromMenu(Session &session)
+{
     Module1 &state = session.state;
     if (state.Zeilenbreite == kNoFaceWidth) {
         state.Zeilenbreite = kFaceWidth;
@@ -43,7 +46,8 @@ void toggleFaceFromMenu(Session &session) {
     }
 }
 
-void toolbarButtonClicked(Session &session, const QString &buttonText) {
+void toolbarButtonClicked(Session &session, const QString &buttonText)
+{
     Module1 &state = session.state;
     if (buttonText == u"Zentriert") {
         setAlignment(state, kCentred);

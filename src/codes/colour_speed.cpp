@@ -7,13 +7,15 @@ namespace {
 
 const QString kLineTitle = QStringLiteral("Zeile");
 
-bool isLineNumber(qint16 n) {
+bool isLineNumber(qint16 n)
+{
     return n >= 1 && n <= 4;
 }
 
 } // namespace
 
-void addColour(Session &session) {
+void addColour(Session &session)
+{
     for (;;) {
         const auto line = askNumber(
             session, QStringLiteral("Welche Zeile soll die Farbe ändern? (1 - 4)"), kLineTitle, 1);
@@ -32,7 +34,8 @@ void addColour(Session &session) {
     }
 }
 
-void addSpeed(Session &session) {
+void addSpeed(Session &session)
+{
     for (;;) {
         const auto line = askNumber(
             session,

@@ -3,7 +3,8 @@
 #include "codes/numeric_answer.h"
 #include "state/output_text.h"
 
-void addPause(Session &session) {
+void addPause(Session &session)
+{
     for (;;) {
         const auto line = askNumber(
             session,
@@ -19,7 +20,8 @@ void addPause(Session &session) {
     }
 }
 
-void addAutoClose(Session &session) {
+void addAutoClose(Session &session)
+{
     for (;;) {
         const auto delays = askNumber(
             session, QStringLiteral("Wie viele Verzögerungen? (1 - 20) (1 = \\. ; 2 = \\.\\. )"),

@@ -3,7 +3,8 @@
 #include <cmath>
 #include <limits>
 
-std::optional<qint16> parseNumericAnswer(const QString &answer, const QLocale &locale) {
+std::optional<qint16> parseNumericAnswer(const QString &answer, const QLocale &locale)
+{
     bool ok = false;
     const double value = locale.toDouble(answer.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
@@ -17,7 +18,8 @@ std::optional<qint16> parseNumericAnswer(const QString &answer, const QLocale &l
 }
 
 std::optional<qint16> askNumber(Session &session, const QString &prompt, const QString &title,
-                                int defaultAnswer) {
+                                int defaultAnswer)
+{
     return parseNumericAnswer(session.dialogs.ask(prompt, title, QString::number(defaultAnswer)),
                               session.locale);
 }

@@ -14,7 +14,8 @@ constexpr qint16 kFaceWidth = 38;
 
 } // namespace
 
-qsizetype leadingBlanks(qint16 alignment, qint16 width, qsizetype length) {
+qsizetype leadingBlanks(qint16 alignment, qint16 width, qsizetype length)
+{
     if (alignment == kCentred) {
         const qint16 target =
             (width == kNarrowFaceWidth && length > kNarrowFaceWidth) ? kFaceWidth : width;
@@ -27,7 +28,8 @@ qsizetype leadingBlanks(qint16 alignment, qint16 width, qsizetype length) {
     return 0;
 }
 
-std::optional<qsizetype> lengthExcess(qint16 alignment, qint16 width, qsizetype length) {
+std::optional<qsizetype> lengthExcess(qint16 alignment, qint16 width, qsizetype length)
+{
     if (alignment != kCentred)
         return std::nullopt;
     const qint16 limit = width == kNarrowFaceWidth ? kFaceWidth : width;
@@ -36,12 +38,14 @@ std::optional<qsizetype> lengthExcess(qint16 alignment, qint16 width, qsizetype 
     return std::nullopt;
 }
 
-QString lengthWarningText(int lineNumber, qsizetype excess) {
+QString lengthWarningText(int lineNumber, qsizetype excess)
+{
     // Each number keeps the blank of its sign position, hence two blanks before it.
     return QStringLiteral("Die  %1. Zeile ist  %2 Zeichen zu lang.").arg(lineNumber).arg(excess);
 }
 
-void evaluate(Session &session) {
+void evaluate(Session &session)
+{
     Module1 &state = session.state;
     session.window.setAusgabe(QString());
 

@@ -4,7 +4,7 @@
 
 // The modal questions and messages the commands need; tests answer them with a script.
 class Dialogs {
-  public:
+public:
     virtual ~Dialogs() = default;
     // Returns the answer, or the empty text when the user cancels.
     virtual QString ask(const QString &prompt, const QString &title,

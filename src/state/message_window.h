@@ -4,7 +4,7 @@
 
 // The texts of the main window that the commands read and write.
 class MessageWindow {
-  public:
+public:
     virtual ~MessageWindow() = default;
     // Input line 1 to 4 has index 0 to 3.
     virtual QString zeile(int index) const = 0;

@@ -1,6 +1,7 @@
 #include "state/output_text.h"
 
-QString ausgabeText(const std::array<QString, 5> &msgZeilen) {
+QString ausgabeText(const std::array<QString, 5> &msgZeilen)
+{
     qsizetype size = 3 * kLineBreak.size();
     for (int n = 1; n <= 4; ++n)
         size += msgZeilen[n].size();
@@ -14,6 +15,7 @@ QString ausgabeText(const std::array<QString, 5> &msgZeilen) {
     return text;
 }
 
-void AusgabeAktualisieren(Session &session) {
+void AusgabeAktualisieren(Session &session)
+{
     session.window.setAusgabe(ausgabeText(session.state.MsgZeilen));
 }
