@@ -13,13 +13,14 @@ constexpr int kAll = -1;
 class TestClearing : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void clears_data();
     void clears();
     void clearingAllThenEvaluatingGivesEmptyLines();
 };
 
-void TestClearing::clears_data() {
+void TestClearing::clears_data()
+{
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");
@@ -41,7 +42,8 @@ void TestClearing::clears_data() {
         << kAll << QStringList(4, QString()) << QStringList(4, QString());
 }
 
-void TestClearing::clears() {
+void TestClearing::clears()
+{
     QFETCH(int, index);
     QFETCH(QStringList, before);
     QFETCH(QStringList, after);
@@ -72,7 +74,8 @@ void TestClearing::clears() {
     QVERIFY(t.dialogs.messages.isEmpty());
 }
 
-void TestClearing::clearingAllThenEvaluatingGivesEmptyLines() {
+void TestClearing::clearingAllThenEvaluatingGivesEmptyLines()
+{
     TestSession t;
     evaluate(t.session);
     const QString shown = t.window.ausgabe;

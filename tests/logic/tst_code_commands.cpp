@@ -21,7 +21,8 @@ const QString kClosePrompt =
     QStringLiteral("Wie viele Verzögerungen? (1 - 20) (1 = \\. ; 2 = \\.\\. )");
 
 // Prompt, title and default of a question, in one text for easy comparison.
-QString question(const QString &prompt, const QString &title, const QString &defaultAnswer) {
+QString question(const QString &prompt, const QString &title, const QString &defaultAnswer)
+{
     return prompt + u'|' + title + u'|' + defaultAnswer;
 }
 
@@ -32,14 +33,16 @@ const QString kAskSpeed = question(kSpeedPrompt, QStringLiteral("Textgeschwindig
 const QString kAskPauseLine = question(kPausePrompt, QStringLiteral("Zeile"), "1");
 const QString kAskDelays = question(kClosePrompt, QStringLiteral("Automatisches Schließen"), "0");
 
-QStringList askedQuestions(const ScriptedDialogs &dialogs) {
+QStringList askedQuestions(const ScriptedDialogs &dialogs)
+{
     QStringList asked;
     for (const auto &q : dialogs.questions)
         asked << question(q.prompt, q.title, q.defaultAnswer);
     return asked;
 }
 
-Command commandNamed(const QString &name) {
+Command commandNamed(const QString &name)
+{
     if (name == u"colour")
         return addColour;
     if (name == u"speed")
@@ -53,14 +56,16 @@ using Lines = std::array<QString, 5>;
 
 // Stored lines as an evaluation might have left them, with the output showing them.
 struct EvaluatedSession : TestSession {
-    EvaluatedSession() {
+    EvaluatedSession()
+    {
         state.MsgZeilen = {QStringLiteral("nie"), QStringLiteral("          Eins"),
                            QStringLiteral("   Hallo"), QString(), QStringLiteral(" Vier")};
         window.ausgabe = QStringLiteral("          Eins\r\n   Hallo\r\n\r\n Vier");
     }
 };
 
-QString shown(const Lines &lines) {
+QString shown(const Lines &lines)
+{
     return QStringList{lines[1], lines[2], lines[3], lines[4]}.join(QStringLiteral("\r\n"));
 }
 
@@ -69,7 +74,7 @@ QString shown(const Lines &lines) {
 class TestCodeCommands : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void applies_data();
     void applies();
     void endsWithoutChange_data();
@@ -81,7 +86,8 @@ class TestCodeCommands : public QObject {
     void pauseAfterColour();
 };
 
-void TestCodeCommands::applies_data() {
+void TestCodeCommands::applies_data()
+{
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("asked");
@@ -153,7 +159,8 @@ void TestCodeCommands::applies_data() {
         << QStringList{kAskDelays, kAskDelays, kAskDelays} << 4 << " Vier\\.\\^";
 }
 
-void TestCodeCommands::applies() {
+void TestCodeCommands::applies()
+{
     QFETCH(QString, command);
     QFETCH(QStringList, answers);
     QFETCH(QStringList, asked);
@@ -177,7 +184,8 @@ void TestCodeCommands::applies() {
     QCOMPARE(t.state.Zeilenbreite, qint16(50));
 }
 
-void TestCodeCommands::endsWithoutChange_data() {
+void TestCodeCommands::endsWithoutChange_data()
+{
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<int>("questionsAsked");
@@ -215,7 +223,8 @@ void TestCodeCommands::endsWithoutChange_data() {
     }
 }
 
-void TestCodeCommands::endsWithoutChange() {
+void TestCodeCommands::endsWithoutChange()
+{
     QFETCH(QString, command);
     QFETCH(QStringList, answers);
     QFETCH(int, questionsAsked);
@@ -238,7 +247,8 @@ void TestCodeCommands::endsWithoutChange() {
     QCOMPARE(t.state.Zeilenbreite, qint16(50));
 }
 
-void TestCodeCommands::colourNests() {
+void TestCodeCommands::colourNests()
+{
     EvaluatedSession t;
     t.dialogs.answers = {"2", "5", "2", "12"};
     addColour(t.session);
@@ -250,7 +260,8 @@ void TestCodeCommands::colourNests() {
     QCOMPARE(t.window.ausgabeWrites, 2);
 }
 
-void TestCodeCommands::speedNests() {
+void TestCodeCommands::speedNests()
+{
     EvaluatedSession t;
     t.dialogs.answers = {"4", "3", "4", "20", "2", "1"};
     addSpeed(t.session);
@@ -260,7 +271,8 @@ void TestCodeCommands::speedNests() {
     QCOMPARE(t.state.MsgZeilen[2], QStringLiteral("\\C[1]   Hallo\\C[0]"));
 }
 
-void TestCodeCommands::beforeAnyEvaluation_data() {
+void TestCodeCommands::beforeAnyEvaluation_data()
+{
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QString>("output");
@@ -272,7 +284,8 @@ void TestCodeCommands::beforeAnyEvaluation_data() {
     QTest::newRow("close 2") << "close" << QStringList{"2"} << "\r\n\r\n\r\n\\.\\.\\^";
 }
 
-void TestCodeCommands::beforeAnyEvaluation() {
+void TestCodeCommands::beforeAnyEvaluation()
+{
     QFETCH(QString, command);
     QFETCH(QStringList, answers);
     QFETCH(QString, output);
@@ -284,7 +297,8 @@ void TestCodeCommands::beforeAnyEvaluation() {
     QVERIFY(t.state.MsgZeilen[0].isEmpty());
 }
 
-void TestCodeCommands::pauseAfterColour() {
+void TestCodeCommands::pauseAfterColour()
+{
     EvaluatedSession t;
     t.dialogs.answers = {"2", "6", "2", "2"};
     addColour(t.session);

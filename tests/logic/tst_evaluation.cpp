@@ -10,7 +10,8 @@ namespace {
 const QString kWarningTitle = QStringLiteral("Zeilenlänge");
 
 // A text of the given length that neither begins nor ends with a blank.
-QString sample(qsizetype length) {
+QString sample(qsizetype length)
+{
     static const QString letters = QStringLiteral("Hallo_Welt!");
     QString text;
     text.reserve(length);
@@ -19,13 +20,15 @@ QString sample(qsizetype length) {
     return text;
 }
 
-QString blanks(qsizetype count) {
+QString blanks(qsizetype count)
+{
     return QString(count, u' ');
 }
 
 // The blank loop as the game tool's authors describe it: add one, then go on while the target
 // lies above the count. Deliberately step by step, unlike the closed form in the program.
-int blanksByLoop(int mode, int width, int length) {
+int blanksByLoop(int mode, int width, int length)
+{
     double target = 0;
     if (mode == 1) {
         const int w = (width == 26 && length > 26) ? 38 : width;
@@ -42,12 +45,14 @@ int blanksByLoop(int mode, int width, int length) {
     return k;
 }
 
-void setAllLines(FakeWindow &window, const QString &text) {
+void setAllLines(FakeWindow &window, const QString &text)
+{
     for (QString &line : window.lines)
         line = text;
 }
 
-QString joined(const QStringList &lines) {
+QString joined(const QStringList &lines)
+{
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -55,22 +60,25 @@ using Lines = std::array<QString, 5>;
 
 // Records what the window and the store held whenever a warning was open.
 class ObservingDialogs final : public Dialogs {
-  public:
+public:
     ObservingDialogs(const FakeWindow &window, const Module1 &state)
-        : m_window(window), m_state(state) {}
+        : m_window(window), m_state(state)
+    {
+    }
 
     QStringList outputsSeen;
     QList<Lines> storesSeen;
     QStringList texts;
 
     QString ask(const QString &, const QString &, const QString &) override { return {}; }
-    void inform(const QString &text, const QString &) override {
+    void inform(const QString &text, const QString &) override
+    {
         texts << text;
         outputsSeen << m_window.ausgabe;
         storesSeen << m_state.MsgZeilen;
     }
 
-  private:
+private:
     const FakeWindow &m_window;
     const Module1 &m_state;
 };
@@ -80,7 +88,7 @@ class ObservingDialogs final : public Dialogs {
 class TestEvaluation : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void blankTable_data();
     void blankTable();
     void documentedCases_data();
@@ -103,19 +111,21 @@ class TestEvaluation : public QObject {
     void leadingBlanksOfInputKept();
 };
 
-void TestEvaluation::blankTable_data() {
+void TestEvaluation::blankTable_data()
+{
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("length");
 
     for (int mode : {1, 2, 3, 0, 7, -1, 32767, -32768})
-        for (int width : {50, 38, 26, 40, 0, 32767})
+        for (int width : {50, 38, 26, 40, 41, 0, 32767})
             for (int length : {0, 1, 11, 12, 20, 26, 27, 37, 38, 39, 40, 49, 50, 51, 53, 70})
                 QTest::addRow("mode %d width %d length %d", mode, width, length)
                     << mode << width << length;
 }
 
-void TestEvaluation::blankTable() {
+void TestEvaluation::blankTable()
+{
     QFETCH(int, mode);
     QFETCH(int, width);
     QFETCH(int, length);
@@ -149,7 +159,8 @@ void TestEvaluation::blankTable() {
     QCOMPARE(int(t.state.Zeilenbreite), width);
 }
 
-void TestEvaluation::documentedCases_data() {
+void TestEvaluation::documentedCases_data()
+{
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("length");
@@ -181,7 +192,8 @@ void TestEvaluation::documentedCases_data() {
     QTest::newRow("70 mode 7") << 7 << 26 << 70 << 0;
 }
 
-void TestEvaluation::documentedCases() {
+void TestEvaluation::documentedCases()
+{
     QFETCH(int, mode);
     QFETCH(int, width);
     QFETCH(int, length);
@@ -198,7 +210,8 @@ void TestEvaluation::documentedCases() {
     QCOMPARE(int(leadingBlanks(qint16(mode), qint16(width), length)), expectedBlanks);
 }
 
-void TestEvaluation::warnings_data() {
+void TestEvaluation::warnings_data()
+{
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("width");
     QTest::addColumn<QList<int>>("lengths");
@@ -235,7 +248,8 @@ void TestEvaluation::warnings_data() {
     QTest::newRow("mode -1 never") << -1 << 26 << tooLong << QStringList{};
 }
 
-void TestEvaluation::warnings() {
+void TestEvaluation::warnings()
+{
     QFETCH(int, mode);
     QFETCH(int, width);
     QFETCH(QList<int>, lengths);
@@ -260,7 +274,8 @@ void TestEvaluation::warnings() {
         QVERIFY(t.state.MsgZeilen[i + 1].endsWith(t.window.lines[i]));
 }
 
-void TestEvaluation::outputEmptyAndStoreOldWhileWarning() {
+void TestEvaluation::outputEmptyAndStoreOldWhileWarning()
+{
     TestSession t;
     evaluate(t.session);
     const Lines previous = t.state.MsgZeilen;
@@ -284,7 +299,8 @@ void TestEvaluation::outputEmptyAndStoreOldWhileWarning() {
     QVERIFY(t.window.ausgabe != previousOutput);
 }
 
-void TestEvaluation::outputJoinedByThreeLineBreaks_data() {
+void TestEvaluation::outputJoinedByThreeLineBreaks_data()
+{
     QTest::addColumn<int>("mode");
     QTest::addColumn<QStringList>("input");
     QTest::addColumn<QString>("expected");
@@ -303,7 +319,8 @@ void TestEvaluation::outputJoinedByThreeLineBreaks_data() {
         << QStringLiteral("a\r\n\r\n\nb\r\nc\r\r\nd");
 }
 
-void TestEvaluation::outputJoinedByThreeLineBreaks() {
+void TestEvaluation::outputJoinedByThreeLineBreaks()
+{
     QFETCH(int, mode);
     QFETCH(QStringList, input);
     QFETCH(QString, expected);
@@ -318,7 +335,8 @@ void TestEvaluation::outputJoinedByThreeLineBreaks() {
     QCOMPARE(t.window.ausgabe, expected);
 }
 
-void TestEvaluation::entryZeroNeverWritten() {
+void TestEvaluation::entryZeroNeverWritten()
+{
     TestSession t;
     t.state.MsgZeilen[0] = QStringLiteral("bleibt");
     evaluate(t.session);
@@ -330,7 +348,8 @@ void TestEvaluation::entryZeroNeverWritten() {
     QVERIFY(fresh.state.MsgZeilen[0].isNull());
 }
 
-void TestEvaluation::inputLinesUnchanged() {
+void TestEvaluation::inputLinesUnchanged()
+{
     TestSession t;
     t.window.lines = {QStringLiteral("  a"), sample(70), QString(), QStringLiteral("x ")};
     const auto before = t.window.lines;
@@ -338,7 +357,8 @@ void TestEvaluation::inputLinesUnchanged() {
     QCOMPARE(t.window.lines, before);
 }
 
-void TestEvaluation::evaluatingTwiceGivesSameOutput() {
+void TestEvaluation::evaluatingTwiceGivesSameOutput()
+{
     TestSession t;
     t.window.lines[2] = sample(60);
     evaluate(t.session);
@@ -350,7 +370,8 @@ void TestEvaluation::evaluatingTwiceGivesSameOutput() {
     QCOMPARE(t.dialogs.messages.size(), 2);
 }
 
-void TestEvaluation::refreshingAfterEvaluationChangesNothing() {
+void TestEvaluation::refreshingAfterEvaluationChangesNothing()
+{
     TestSession t;
     t.state.AusrichtungsModus = 2;
     evaluate(t.session);
@@ -359,7 +380,8 @@ void TestEvaluation::refreshingAfterEvaluationChangesNothing() {
     QCOMPARE(t.window.ausgabe, shown);
 }
 
-void TestEvaluation::newEvaluationDiscardsCodes() {
+void TestEvaluation::newEvaluationDiscardsCodes()
+{
     TestSession t;
     evaluate(t.session);
     const QString plain = t.window.ausgabe;
@@ -374,7 +396,8 @@ void TestEvaluation::newEvaluationDiscardsCodes() {
     QCOMPARE(t.state.MsgZeilen, plainStore);
 }
 
-void TestEvaluation::textsPassThrough_data() {
+void TestEvaluation::textsPassThrough_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("centredBlanks");
 
@@ -388,7 +411,8 @@ void TestEvaluation::textsPassThrough_data() {
     QTest::newRow("umlauts") << QStringLiteral("Größe äöü ß") << 20;
 }
 
-void TestEvaluation::textsPassThrough() {
+void TestEvaluation::textsPassThrough()
+{
     QFETCH(QString, text);
     QFETCH(int, centredBlanks);
 
@@ -404,7 +428,8 @@ void TestEvaluation::textsPassThrough() {
     QCOMPARE(t.window.ausgabe, joined({text, text, text, text}));
 }
 
-void TestEvaluation::hugeLineStaysWhole_data() {
+void TestEvaluation::hugeLineStaysWhole_data()
+{
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("expectedBlanks");
@@ -416,7 +441,8 @@ void TestEvaluation::hugeLineStaysWhole_data() {
     QTest::newRow("left") << 3 << 38 << 0 << 0;
 }
 
-void TestEvaluation::hugeLineStaysWhole() {
+void TestEvaluation::hugeLineStaysWhole()
+{
     QFETCH(int, mode);
     QFETCH(int, width);
     QFETCH(int, expectedBlanks);
@@ -444,7 +470,8 @@ void TestEvaluation::hugeLineStaysWhole() {
     QCOMPARE(shown[2], t.state.MsgZeilen[3]);
 }
 
-void TestEvaluation::leadingBlanksOfInputKept_data() {
+void TestEvaluation::leadingBlanksOfInputKept_data()
+{
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -456,7 +483,8 @@ void TestEvaluation::leadingBlanksOfInputKept_data() {
     QTest::newRow("only blanks") << 1 << blanks(10) << blanks(20 + 10);
 }
 
-void TestEvaluation::leadingBlanksOfInputKept() {
+void TestEvaluation::leadingBlanksOfInputKept()
+{
     QFETCH(int, mode);
     QFETCH(QString, text);
     QFETCH(QString, expected);

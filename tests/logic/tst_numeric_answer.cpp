@@ -9,7 +9,8 @@ const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 // Puts the English decimal point where the German text has its comma.
-QString inEnglish(QString germanText) {
+QString inEnglish(QString germanText)
+{
     return germanText.replace(u',', u'.');
 }
 
@@ -18,7 +19,7 @@ QString inEnglish(QString germanText) {
 class TestNumericAnswer : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void parses_data();
     void parses();
     void askNumberOffersPlainDecimalDefault_data();
@@ -27,7 +28,8 @@ class TestNumericAnswer : public QObject {
     void askNumberReadsInSessionLocale();
 };
 
-void TestNumericAnswer::parses_data() {
+void TestNumericAnswer::parses_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("ok");
@@ -81,7 +83,8 @@ void TestNumericAnswer::parses_data() {
     QTest::newRow("en \"1,234.5\"") << kEnglish << QStringLiteral("1,234.5") << true << 1234;
 }
 
-void TestNumericAnswer::parses() {
+void TestNumericAnswer::parses()
+{
     QFETCH(QLocale, locale);
     QFETCH(QString, answer);
     QFETCH(bool, ok);
@@ -93,7 +96,8 @@ void TestNumericAnswer::parses() {
         QCOMPARE(int(*parsed), expected);
 }
 
-void TestNumericAnswer::askNumberOffersPlainDecimalDefault_data() {
+void TestNumericAnswer::askNumberOffersPlainDecimalDefault_data()
+{
     QTest::addColumn<int>("defaultAnswer");
     QTest::addColumn<QString>("shown");
 
@@ -105,7 +109,8 @@ void TestNumericAnswer::askNumberOffersPlainDecimalDefault_data() {
     QTest::newRow("thousands") << 12345 << QStringLiteral("12345");
 }
 
-void TestNumericAnswer::askNumberOffersPlainDecimalDefault() {
+void TestNumericAnswer::askNumberOffersPlainDecimalDefault()
+{
     QFETCH(int, defaultAnswer);
     QFETCH(QString, shown);
 
@@ -122,7 +127,8 @@ void TestNumericAnswer::askNumberOffersPlainDecimalDefault() {
     QVERIFY(t.dialogs.messages.isEmpty());
 }
 
-void TestNumericAnswer::askNumberReadsInSessionLocale_data() {
+void TestNumericAnswer::askNumberReadsInSessionLocale_data()
+{
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<bool>("ok");
@@ -135,7 +141,8 @@ void TestNumericAnswer::askNumberReadsInSessionLocale_data() {
     QTest::newRow("emptied") << kGerman << QStringList{QStringLiteral("")} << false << 0;
 }
 
-void TestNumericAnswer::askNumberReadsInSessionLocale() {
+void TestNumericAnswer::askNumberReadsInSessionLocale()
+{
     QFETCH(QLocale, locale);
     QFETCH(QStringList, answers);
     QFETCH(bool, ok);

@@ -11,7 +11,8 @@ const QString kFaceOff = QStringLiteral("Face Off");
 // A session whose stored lines and output carry recognisable texts, to see that settings leave
 // them.
 struct SettingsSession : TestSession {
-    SettingsSession(int mode, int width) {
+    SettingsSession(int mode, int width)
+    {
         state.AusrichtungsModus = qint16(mode);
         state.Zeilenbreite = qint16(width);
         state.MsgZeilen = {QStringLiteral("0"), QStringLiteral(" eins"), QStringLiteral("\\C[2]"),
@@ -19,7 +20,8 @@ struct SettingsSession : TestSession {
         window.ausgabe = QStringLiteral("alt");
     }
 
-    void verifyOnlySettingsChanged() const {
+    void verifyOnlySettingsChanged() const
+    {
         QCOMPARE(state.MsgZeilen[0], QStringLiteral("0"));
         QCOMPARE(state.MsgZeilen[1], QStringLiteral(" eins"));
         QCOMPARE(state.MsgZeilen[2], QStringLiteral("\\C[2]"));
@@ -30,7 +32,8 @@ struct SettingsSession : TestSession {
     }
 };
 
-QStringList messageTexts(const ScriptedDialogs &dialogs) {
+QStringList messageTexts(const ScriptedDialogs &dialogs)
+{
     QStringList texts;
     for (const auto &message : dialogs.messages)
         texts << message.text + u'|' + message.title;
@@ -42,7 +45,7 @@ QStringList messageTexts(const ScriptedDialogs &dialogs) {
 class TestSettings : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void menuAlignment_data();
     void menuAlignment();
     void menuAlignmentFails_data();
@@ -55,7 +58,8 @@ class TestSettings : public QObject {
     void menuFaceTwiceAfterStart();
 };
 
-void TestSettings::menuAlignment_data() {
+void TestSettings::menuAlignment_data()
+{
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("modeBefore");
     QTest::addColumn<int>("widthBefore");
@@ -88,7 +92,8 @@ void TestSettings::menuAlignment_data() {
     QTest::newRow("smallest") << "-32768" << 1 << 26 << -32768 << 38;
 }
 
-void TestSettings::menuAlignment() {
+void TestSettings::menuAlignment()
+{
     QFETCH(QString, answer);
     QFETCH(int, modeBefore);
     QFETCH(int, widthBefore);
@@ -110,7 +115,8 @@ void TestSettings::menuAlignment() {
     t.verifyOnlySettingsChanged();
 }
 
-void TestSettings::menuAlignmentFails_data() {
+void TestSettings::menuAlignmentFails_data()
+{
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("width");
@@ -132,7 +138,8 @@ void TestSettings::menuAlignmentFails_data() {
             QTest::addRow("%s, mode %d width %d", name, mode, width) << script << mode << width;
 }
 
-void TestSettings::menuAlignmentFails() {
+void TestSettings::menuAlignmentFails()
+{
     QFETCH(QStringList, answers);
     QFETCH(int, mode);
     QFETCH(int, width);
@@ -149,7 +156,8 @@ void TestSettings::menuAlignmentFails() {
     t.verifyOnlySettingsChanged();
 }
 
-void TestSettings::menuFace_data() {
+void TestSettings::menuFace_data()
+{
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("widthBefore");
     QTest::addColumn<int>("widthAfter");
@@ -167,7 +175,8 @@ void TestSettings::menuFace_data() {
     QTest::newRow("left 38") << 3 << 38 << 50 << off;
 }
 
-void TestSettings::menuFace() {
+void TestSettings::menuFace()
+{
     QFETCH(int, mode);
     QFETCH(int, widthBefore);
     QFETCH(int, widthAfter);
@@ -183,7 +192,8 @@ void TestSettings::menuFace() {
     t.verifyOnlySettingsChanged();
 }
 
-void TestSettings::toolbar_data() {
+void TestSettings::toolbar_data()
+{
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("modeBefore");
     QTest::addColumn<int>("widthBefore");
@@ -217,7 +227,8 @@ void TestSettings::toolbar_data() {
     QTest::newRow("unknown at 26") << "Rechtsbündig" << 1 << 26 << 1 << 26 << none;
 }
 
-void TestSettings::toolbar() {
+void TestSettings::toolbar()
+{
     QFETCH(QString, button);
     QFETCH(int, modeBefore);
     QFETCH(int, widthBefore);
@@ -235,7 +246,8 @@ void TestSettings::toolbar() {
     t.verifyOnlySettingsChanged();
 }
 
-void TestSettings::toolbarSequenceAfterStart() {
+void TestSettings::toolbarSequenceAfterStart()
+{
     TestSession t;
     QCOMPARE(t.state.AusrichtungsModus, qint16(1));
     QCOMPARE(t.state.Zeilenbreite, qint16(50));
@@ -255,7 +267,8 @@ void TestSettings::toolbarSequenceAfterStart() {
                                                    QStringLiteral("Faces OFF|Face Off")}));
 }
 
-void TestSettings::menuFaceTwiceAfterStart() {
+void TestSettings::menuFaceTwiceAfterStart()
+{
     TestSession t;
     toggleFaceFromMenu(t.session);
     QCOMPARE(t.state.Zeilenbreite, qint16(38));
