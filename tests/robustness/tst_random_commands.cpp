@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(CommandStep)
 namespace {
 
 constexpr quint32 kDefaultStart = 20261207;
-constexpr int kDefaultSequences = 2000;
+constexpr int kDefaultSequences = 4000;
 constexpr int kMaxSteps = 30;
 
 void applyToSession(const CommandStep &step, TestSession &t)
@@ -289,7 +289,8 @@ void TestRandomCommands::randomSequences()
 
     qint64 steps = 0;
     for (quint32 index = first; index < end; ++index) {
-        std::seed_seq state{start, index};
+        // The locale takes part, so that each locale row runs sequences of its own.
+        std::seed_seq state{start, index, quint32(decimalPoint.unicode())};
         std::mt19937 rng(state);
         StepGenerator generator(rng, {decimalPoint, groupSeparator});
         QList<CommandStep> sequence;
