@@ -3,26 +3,29 @@
 #include "app/form1.h"
 #include "app/qt_dialogs.h"
 #include "app/toolkit_translation.h"
+#include "application_icon.h"
 
 #include <QApplication>
 #include <QLocale>
 
-int runProgram(char *programName, const std::function<void()> &whenShown) {
-  // QApplication keeps references to both for its whole life.
-  int argc = 1;
-  char *argv[] = {programName, nullptr};
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Tarvolin 2000"));
-  QApplication::setApplicationVersion(QStringLiteral(TARVOLIN_VERSION));
-  QGuiApplication::setDesktopFileName(QStringLiteral(TARVOLIN_APP_ID));
+int runProgram(char *programName, const std::function<void()> &whenShown)
+{
+    // QApplication keeps references to both for its whole life.
+    int argc = 1;
+    char *argv[] = {programName, nullptr};
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvolin 2000"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVOLIN_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARVOLIN_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
 
-  installToolkitTranslation();
+    installToolkitTranslation();
 
-  Module1 state;
-  QtDialogs dialogs;
-  Form1 window(state, dialogs, QLocale::system());
-  window.show();
-  if (whenShown)
-    whenShown();
-  return QApplication::exec();
+    Module1 state;
+    QtDialogs dialogs;
+    Form1 window(state, dialogs, QLocale::system());
+    window.show();
+    if (whenShown)
+        whenShown();
+    return QApplication::exec();
 }
