@@ -78,25 +78,29 @@ static_assert(std::ranges::none_of(kEntries,
 
 } // namespace
 
-QStringList symbolCategoryNames() {
+QStringList symbolCategoryNames()
+{
     QStringList names;
     for (QStringView name : kCategoryNames)
         names.append(name.toString());
     return names;
 }
 
-QString symbolName(int index) {
+QString symbolName(int index)
+{
     Q_ASSERT(index >= 0 && index < kSymbolCount);
     return kEntries[std::size_t(index)].name.toString();
 }
 
-QString symbolCode(int index) {
+QString symbolCode(int index)
+{
     Q_ASSERT(index >= 0 && index < kSymbolCount);
     const char16_t letter = index < 26 ? char16_t(u'A' + index) : char16_t(u'a' + (index - 26));
     return QStringLiteral("$") + QChar(letter);
 }
 
-std::optional<QList<int>> symbolCategoryEntries(QStringView categoryName) {
+std::optional<QList<int>> symbolCategoryEntries(QStringView categoryName)
+{
     const auto found = std::ranges::find(kCategoryNames, categoryName);
     if (found == kCategoryNames.end())
         return std::nullopt;
@@ -109,7 +113,8 @@ std::optional<QList<int>> symbolCategoryEntries(QStringView categoryName) {
     return entries;
 }
 
-std::optional<QString> symbolCodeOf(QStringView name) {
+std::optional<QString> symbolCodeOf(QStringView name)
+{
     for (int index = 0; index < kSymbolCount; ++index) {
         if (kEntries[std::size_t(index)].name == name)
             return symbolCode(index);

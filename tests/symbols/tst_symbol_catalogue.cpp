@@ -10,7 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 class TestSymbolCatalogue : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void entries_data();
     void entries();
     void codeOf_data();
@@ -25,7 +25,8 @@ class TestSymbolCatalogue : public QObject {
 
 namespace {
 
-QList<int> range(int first, int last) {
+QList<int> range(int first, int last)
+{
     QList<int> indexes;
     for (int index = first; index <= last; ++index)
         indexes.append(index);
@@ -37,7 +38,8 @@ const QStringList kCategories{u"Alles"_s,  u"Sonstiges"_s, u"Planeten"_s, u"Ster
 
 } // namespace
 
-void TestSymbolCatalogue::entries_data() {
+void TestSymbolCatalogue::entries_data()
+{
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("code");
@@ -111,7 +113,8 @@ void TestSymbolCatalogue::entries_data() {
     }
 }
 
-void TestSymbolCatalogue::entries() {
+void TestSymbolCatalogue::entries()
+{
     QFETCH(int, index);
     QFETCH(QString, name);
     QFETCH(QString, code);
@@ -125,7 +128,8 @@ void TestSymbolCatalogue::entries() {
     QVERIFY(listed->contains(index));
 }
 
-void TestSymbolCatalogue::codeOf_data() {
+void TestSymbolCatalogue::codeOf_data()
+{
     QTest::addColumn<QString>("text");
     // Empty: the text names no glyph.
     QTest::addColumn<QString>("code");
@@ -170,7 +174,8 @@ void TestSymbolCatalogue::codeOf_data() {
     QTest::newRow("a code") << u"$A"_s << QString();
 }
 
-void TestSymbolCatalogue::codeOf() {
+void TestSymbolCatalogue::codeOf()
+{
     QFETCH(QString, text);
     QFETCH(QString, code);
 
@@ -181,11 +186,13 @@ void TestSymbolCatalogue::codeOf() {
         QCOMPARE(found, std::optional<QString>(code));
 }
 
-void TestSymbolCatalogue::categoryNames() {
+void TestSymbolCatalogue::categoryNames()
+{
     QCOMPARE(symbolCategoryNames(), kCategories);
 }
 
-void TestSymbolCatalogue::categoryEntries_data() {
+void TestSymbolCatalogue::categoryEntries_data()
+{
     QTest::addColumn<QString>("category");
     QTest::addColumn<QList<int>>("entries");
 
@@ -198,14 +205,16 @@ void TestSymbolCatalogue::categoryEntries_data() {
     QTest::newRow("Pfeile") << u"Pfeile"_s << range(44, 51);
 }
 
-void TestSymbolCatalogue::categoryEntries() {
+void TestSymbolCatalogue::categoryEntries()
+{
     QFETCH(QString, category);
     QFETCH(QList<int>, entries);
 
     QCOMPARE(symbolCategoryEntries(category), std::optional<QList<int>>(entries));
 }
 
-void TestSymbolCatalogue::notACategory_data() {
+void TestSymbolCatalogue::notACategory_data()
+{
     QTest::addColumn<QString>("text");
 
     for (const QString &name : kCategories) {
@@ -222,13 +231,15 @@ void TestSymbolCatalogue::notACategory_data() {
     QTest::newRow("tab after") << u"Karten\t"_s;
 }
 
-void TestSymbolCatalogue::notACategory() {
+void TestSymbolCatalogue::notACategory()
+{
     QFETCH(QString, text);
 
     QCOMPARE(symbolCategoryEntries(text), std::nullopt);
 }
 
-void TestSymbolCatalogue::categoriesPartitionTheCatalogue() {
+void TestSymbolCatalogue::categoriesPartitionTheCatalogue()
+{
     QList<int> all;
     for (const QString &name : kCategories.sliced(1)) {
         const auto entries = symbolCategoryEntries(name);
