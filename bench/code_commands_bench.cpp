@@ -28,7 +28,8 @@ struct Command {
 
 // Median time of the command on a stored line of `length` characters. The runs share one
 // session, as they would in the program: the line only grows by a few characters each time.
-double commandMs(const Command &command, qsizetype length) {
+double commandMs(const Command &command, qsizetype length)
+{
     TestSession test;
     for (int n = 1; n <= 4; ++n)
         test.state.MsgZeilen[n] = QStringLiteral("Zeile %1").arg(n);
@@ -49,7 +50,8 @@ double commandMs(const Command &command, qsizetype length) {
 
 } // namespace
 
-int main() {
+int main()
+{
     const std::array<Command, 4> commands{{
         {"Farbe", 1, {QStringLiteral("1"), QStringLiteral("4")}, addColour},
         {"Schriftgeschwindigkeit", 1, {QStringLiteral("1"), QStringLiteral("5")}, addSpeed},

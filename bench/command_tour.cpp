@@ -14,21 +14,24 @@ namespace {
 
 int failures = 0;
 
-void expect(bool condition, const char *what) {
+void expect(bool condition, const char *what)
+{
     if (!condition) {
         std::fprintf(stderr, "command tour: %s\n", what);
         ++failures;
     }
 }
 
-void trigger(Form1 &form, const char *name) {
+void trigger(Form1 &form, const char *name)
+{
     auto *action = form.findChild<QAction *>(QString::fromUtf8(name));
     expect(action != nullptr, name);
     if (action)
         action->trigger();
 }
 
-void tour(Form1 &form, ScriptedDialogs &dialogs) {
+void tour(Form1 &form, ScriptedDialogs &dialogs)
+{
     auto *auswerten = form.findChild<QPushButton *>(QStringLiteral("bt_Auswerten"));
     form.findChild<QLineEdit *>(QStringLiteral("t_Zeile1_0"))
         ->setText(QStringLiteral("Hallo Welt!"));
@@ -70,7 +73,8 @@ void tour(Form1 &form, ScriptedDialogs &dialogs) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -12,13 +12,15 @@ constexpr qsizetype kLineLength = 1 << 20;
 constexpr int kRuns = 21;
 
 // A deep copy, so that both sides pay for allocating and filling fresh memory.
-QString copyOf(const QString &text) {
+QString copyOf(const QString &text)
+{
     return QString(text.constData(), text.size());
 }
 
 } // namespace
 
-int main() {
+int main()
+{
     TestSession test;
     for (int i = 0; i < 4; ++i)
         test.window.lines[i] = QString(kLineLength, QChar(u'a' + i));

@@ -9,7 +9,8 @@
 // Ends the program the first time the event loop is about to wait with every visible window
 // exposed: by then the windows have been painted and nothing is left to do. A zero timer alone
 // would fire before the first expose event and so stop before anything was drawn.
-inline void quitWhenIdleAfterShowing() {
+inline void quitWhenIdleAfterShowing()
+{
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      QCoreApplication::instance(), [] {
                          const auto windows = QGuiApplication::topLevelWindows();

@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "quit_when_idle.h"
 
-int main(int, char *argv[]) {
+int main(int, char *argv[])
+{
     return runProgram(argv[0], quitWhenIdleAfterShowing);
 }
