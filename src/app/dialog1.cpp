@@ -1,5 +1,6 @@
 #include "app/dialog1.h"
 
+#include "app/controls.h"
 #include "app/twips.h"
 
 #include <QKeyEvent>
@@ -55,12 +56,9 @@ Dialog1::Dialog1(QWidget *parent)
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(twipsSize(5205, 2130));
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(twipsRect(3840, 120, 1215, 375));
     // Enter presses the button only while it has the focus; the box has no default button.
-    OKButton->setAutoDefault(false);
-    OKButton->setDefault(false);
+    OKButton = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"),
+                          twipsRect(3840, 120, 1215, 375));
     connect(OKButton, &QPushButton::clicked, this, &Dialog1::OKButton_Click);
 
     auto *image = new PixelPicture(this);
@@ -85,21 +83,9 @@ void Dialog1::OKButton_Click()
 
 void Dialog1::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        // The box has no cancel button: Esc leaves it open.
+    // The box has no cancel button: Esc leaves it open.
+    if (event->key() == Qt::Key_Escape)
         event->accept();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (focusWidget() == OKButton) {
-            OKButton->click();
-            event->accept();
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QDialog::keyPressEvent(event);
+    else if (!pressFocusedButtonOnEnter(this, event))
+        QDialog::keyPressEvent(event);
 }

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/controls.h"
 #include "app/secondary_window.h"
 #include "app/twips.h"
 #include "codes/alignment_settings.h"
@@ -23,25 +24,6 @@
 namespace {
 
 constexpr QSize kClientArea = twipsSize(6045, 5805);
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        const QRect &geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption,
-                     const QRect &geometry)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(geometry);
-    return frame;
-}
 
 } // namespace
 
@@ -175,12 +157,9 @@ void Form1::buildInputFrame(QWidget *clientArea)
     for (int i = 0; i < 4; ++i) {
         const int top = 720 + 360 * i;
         const QString caption = QStringLiteral("Zeile %1").arg(i + 1);
-        auto *line = new QLineEdit(caption, frame);
-        line->setObjectName(QStringLiteral("t_Zeile1_%1").arg(i));
-        line->setAccessibleName(caption);
-        line->setMaxLength(std::numeric_limits<int>::max());
-        line->setGeometry(twipsRect(480, top, 4575, 285).translated(origin));
-        t_Zeile1[i] = line;
+        t_Zeile1[i] = place(new QLineEdit(caption, frame), QStringLiteral("t_Zeile1_%1").arg(i),
+                            caption, twipsRect(480, top, 4575, 285).translated(origin));
+        t_Zeile1[i]->setMaxLength(std::numeric_limits<int>::max());
 
         QPushButton *refresh = makeButton(frame, refreshNames[i], QStringLiteral("Refresh"),
                                           twipsRect(5160, top, 735, 255).translated(origin));
@@ -202,10 +181,8 @@ void Form1::buildOutputFrame(QWidget *clientArea)
     const QRect frameRect = twipsRect(0, 3240, 6015, 2535);
     QGroupBox *frame =
         makeFrame(clientArea, QStringLiteral("Frame2"), QStringLiteral("Ausgabe"), frameRect);
-    Zindral = new QPlainTextEdit(frame);
-    Zindral->setObjectName(QStringLiteral("Zindral"));
-    Zindral->setAccessibleName(QStringLiteral("Ausgabe"));
-    Zindral->setGeometry(twipsRect(120, 3480, 5775, 2175).translated(-frameRect.topLeft()));
+    Zindral = place(new QPlainTextEdit(frame), QStringLiteral("Zindral"), QStringLiteral("Ausgabe"),
+                    twipsRect(120, 3480, 5775, 2175).translated(-frameRect.topLeft()));
     // Tab moves on, as in every other box of the window.
     Zindral->setTabChangesFocus(true);
     // Long lines scroll sideways, so each message line stays one line on screen.

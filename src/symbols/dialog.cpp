@@ -1,5 +1,6 @@
 #include "symbols/dialog.h"
 
+#include "app/controls.h"
 #include "app/twips.h"
 
 #include <QComboBox>
@@ -9,58 +10,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyleOptionButton>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-template <typename Control>
-Control *place(Control *control, const QString &name, const QString &accessibleName,
-               const QRect &geometry)
-{
-    control->setObjectName(name);
-    control->setAccessibleName(accessibleName);
-    control->setGeometry(geometry);
-    return control;
-}
-
-// The buttons were drawn for a narrower font than most desktops use; a caption that would be
-// clipped gets a slightly smaller font instead.
-void fitCaption(QPushButton *button)
-{
-    constexpr qreal kSmallestPointSize = 6.0;
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const int room =
-        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
-    QFont font = button->font();
-    while (QFontMetrics(font).horizontalAdvance(button->text()) > room &&
-           font.pointSizeF() > kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-    button->setFont(font);
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        const QRect &geometry)
-{
-    auto *button = place(new QPushButton(caption, parent), name, caption, geometry);
-    // Enter presses the button that has the focus and no other (see keyPressEvent), so no
-    // button is ever drawn as the default one.
-    button->setAutoDefault(false);
-    fitCaption(button);
-    return button;
-}
-
-QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption,
-                     const QRect &geometry)
-{
-    return place(new QGroupBox(caption, parent), name, caption, geometry);
-}
-
-} // namespace
 
 Dialog::Dialog(QWidget *parent) : QDialog(parent)
 {
@@ -121,12 +72,8 @@ void Dialog::reject()
 
 void Dialog::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
-            button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!pressFocusedButtonOnEnter(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 QString Dialog::listText() const
