@@ -63,7 +63,6 @@ private slots:
     void colourThroughRealInputBoxes();
     void cancelInRealInputBoxChangesNothing();
     void faceToggleThroughRealMessageBox();
-    void warningShowsMarkupAsText();
 
 private:
     Module1 m_state;
@@ -118,20 +117,6 @@ void TestRealBoxes::faceToggleThroughRealMessageBox()
     form.findChild<QAction *>(u"Face"_s)->trigger();
     QCOMPARE(m_state.Zeilenbreite, 50);
     QVERIFY(answerer.allAnswered());
-}
-
-void TestRealBoxes::warningShowsMarkupAsText()
-{
-    m_state = Module1{};
-    Form1 form(m_state, m_dialogs, QLocale(QLocale::German));
-    form.show();
-    const QString markup = u"<b>"_s + QString(60, u'x') + u"</b>"_s;
-    form.findChild<QLineEdit *>(u"t_Zeile1_1"_s)->setText(markup);
-    ModalAnswerer answerer(
-        {confirmMessage(u"Zeilenlänge"_s, u"Die  2. Zeile ist  17 Zeichen zu lang."_s)});
-    QTest::mouseClick(form.findChild<QPushButton *>(u"bt_Auswerten"_s), Qt::LeftButton);
-    QVERIFY(answerer.allAnswered());
-    QCOMPARE(m_state.MsgZeilen[2], u' ' + markup);
 }
 
 QTEST_MAIN(TestRealBoxes)
