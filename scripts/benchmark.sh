@@ -20,6 +20,12 @@ cmake --build "$build" --target benchmarks >"$build/build.log" 2>&1 ||
     { cat "$build/build.log" >&2; exit 2; }
 bin=$build/bench
 
+# Instructions executed from start to quit: unlike wall time, the same on a busy machine.
+instructions() {
+    QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 |
+        sed -n 's/^==[0-9]*== Collected : \([0-9]*\)$/\1/p'
+}
+
 table=$(mktemp)
 trap 'rm -f "$table"' EXIT
 
@@ -32,6 +38,16 @@ trap 'rm -f "$table"' EXIT
             "$bin/startup_probe" "$bin/bare_window"
     else
         echo "xvfb-run not found: start-up measured on the offscreen platform only" >&2
+    fi
+
+    if command -v valgrind >/dev/null 2>&1; then
+        program_ir=$(instructions "$bin/startup_probe")
+        bare_ir=$(instructions "$bin/bare_window")
+        awk -v a="$program_ir" -v b="$bare_ir" 'BEGIN {
+            printf "%-46s | %-16s | %-18s | %-18s | %-12s | %s\n",
+                "Start-up instructions, offscreen (callgrind)", sprintf("%.1f M", a / 1e6),
+                sprintf("%.1f M (bare)", b / 1e6), sprintf("%.3f", a / b), "-", "-"
+        }'
     fi
 
     "$bin/evaluation_bench"
