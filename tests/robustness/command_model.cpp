@@ -3,275 +3,126 @@
 #include <algorithm>
 #include <cmath>
 
-// The two face toggles differ in the width they turn on and in their words.
-struct FaceToggle {
-    int onWidthCentred;
-    int onWidthOther;
-    QStringView onText;
-    QStringView offText;
-};
+// The toolbar's alignment buttons in the order of the modes they set, then its face button.
+const QStringList kToolbarButtons =
+    QStringLiteral("Zentriert|Rechts|Links|Face On/Off").split(u'|');
+// The face messages by [toolbar][turned on].
+constexpr QStringView kFaceTexts[2][2] = {{u"Messages ohne Faces", u"Messages mit Faces"},
+                                          {u"Faces OFF", u"Faces ON"}};
+constexpr std::pair<int, int> kAny{-32768, 32767};
 
-namespace {
-
-constexpr int kCentred = 1;
-
-// The toolbar's alignment buttons and the mode each one sets.
-struct AlignmentButton {
-    QStringView text;
-    int mode;
-};
-constexpr AlignmentButton kAlignmentButtons[] = {
-    {u"Zentriert", 1},
-    {u"Rechts", 2},
-    {u"Links", 3},
-};
-
-constexpr FaceToggle kMenuFace{38, 38, u"Messages mit Faces", u"Messages ohne Faces"};
-constexpr FaceToggle kToolbarFace{26, 38, u"Faces ON", u"Faces OFF"};
-
-bool inRange(int value, int low, int high)
+// Asks round after round until every answer of a round is in its range; nothing as soon as an
+// answer is no 16-bit number (a cancelled box included). Answers are rounded, halves to even.
+static std::optional<QList<int>> ask(Observed &s, QList<std::optional<qint64>> &answers,
+                                     std::initializer_list<std::pair<int, int>> ranges)
 {
-    return value >= low && value <= high;
-}
-
-// Every change of mode moves a face width: centred uses 26 where the others use 38.
-void setModeAndFaceWidth(int newMode, int &mode, int &width)
-{
-    mode = newMode;
-    if (newMode == kCentred && width == 38)
-        width = 26;
-    else if (newMode != kCentred && width == 26)
-        width = 38;
-}
-
-} // namespace
-
-qint64 roundHalfToEven(qint64 hundredths)
-{
-    qint64 whole = hundredths / 100;
-    qint64 rest = hundredths % 100;
-    if (rest < 0) {
-        whole -= 1;
-        rest += 100;
+    for (;;) {
+        QList<int> values;
+        bool accepted = true;
+        for (const auto &[low, high] : ranges) {
+            ++s.questions;
+            // No number at all counts as one beyond 16 bits.
+            const auto h = answers.isEmpty() ? std::nullopt : answers.takeFirst();
+            const qint64 rest = h ? (*h % 100 + 100) % 100 : 0,
+                         whole = h ? (*h - rest) / 100 : 1 << 20;
+            const qint64 value = whole + (rest > 50 || (rest == 50 && whole % 2 != 0));
+            if (value < -32768 || value > 32767)
+                return std::nullopt;
+            values << int(value);
+            accepted = accepted && value >= low && value <= high;
+        }
+        if (accepted)
+            return values;
     }
-    if (rest > 50 || (rest == 50 && whole % 2 != 0))
-        whole += 1;
-    return whole;
+}
+
+// The face is on exactly when the width is not 50; the mode moves it between 26 and 38.
+static void setMode(Observed &s, int mode)
+{
+    s.mode = mode;
+    if (s.width != 50)
+        s.width = mode == 1 ? 26 : 38;
+}
+
+static void toggleFace(Observed &s, bool toolbar)
+{
+    const bool on = s.width == 50;
+    s.width = !on ? 50 : (toolbar && s.mode == 1 ? 26 : 38);
+    s.messages << QStringLiteral("Face %1|%2").arg(on ? u"On" : u"Off", kFaceTexts[toolbar][on]);
 }
 
 int modelLeadingBlanks(int mode, int width, qint64 length)
 {
-    if (mode == 1) {
-        const int target = (width == 26 && length > 26) ? 38 : width;
-        return static_cast<int>(std::max(1.0, std::ceil((target - length) / 2.0)));
-    }
-    if (mode == 2)
-        return static_cast<int>(std::max<qint64>(1, width - length));
-    return 0;
+    const int target = width == 26 && length > 26 ? 38 : width;
+    if (mode == 1)
+        return int(std::max(1.0, std::ceil((target - length) / 2.0)));
+    return mode == 2 ? int(std::max<qint64>(1, width - length)) : 0;
 }
 
-std::optional<QString> modelLengthWarning(int mode, int width, int lineNumber, qint64 length)
+std::optional<QString> modelLengthWarning(int mode, int width, int n, qint64 length)
 {
-    if (mode != 1)
-        return std::nullopt;
     const int limit = width == 26 ? 38 : width;
-    if (length <= limit)
+    if (mode != 1 || length <= limit)
         return std::nullopt;
     // Each number is written with the blank of its sign in front.
-    return QStringLiteral("Die ") + u' ' + QString::number(lineNumber) +
-           QStringLiteral(". Zeile ist ") + u' ' + QString::number(length - limit) +
-           QStringLiteral(" Zeichen zu lang.");
+    return QStringLiteral("Die  %1. Zeile ist  %2 Zeichen zu lang.").arg(n).arg(length - limit);
 }
 
-void CommandModel::apply(const CommandStep &step)
+void applyToModel(Observed &s, const CommandStep &step)
 {
-    m_answers = step.answers;
-    outputRebuilt = false;
-    questions.clear();
-    messages.clear();
+    QList<std::optional<qint64>> answers = step.hundredths;
+    const QStringList before = s.stored;
+    s.questions = 0;
+    s.messages.clear();
     switch (step.command) {
     case Command::TypeLine:
-        input[step.index] = step.text;
+    case Command::ClearLine:
+        s.input[step.index] = step.command == Command::TypeLine ? step.text : QString();
+        break;
+    case Command::ClearAll:
+        s.input.fill(QString());
         break;
     case Command::Evaluate:
-        evaluate();
-        break;
-    case Command::ClearLine:
-        input[step.index] = QString();
-        break;
-    case Command::ClearAllLines:
-        input.fill(QString());
+        for (int n = 1; n <= 4; ++n) {
+            const QString &line = s.input[n - 1];
+            if (const auto warning = modelLengthWarning(s.mode, s.width, n, line.size()))
+                s.messages << QStringLiteral("Zeilenlänge|") + *warning;
+            s.stored[n] = QString(modelLeadingBlanks(s.mode, s.width, line.size()), u' ') + line;
+        }
         break;
     case Command::Alignment:
-        alignment();
+        if (const auto a = ask(s, answers, {kAny}))
+            setMode(s, a->at(0));
         break;
     case Command::MenuFace:
-        toggleFace(kMenuFace);
-        break;
-    case Command::ToolbarButton:
-        toolbarButton(step.text);
+    case Command::Toolbar:
+        if (const qsizetype mode = kToolbarButtons.indexOf(step.text) + 1;
+            mode == 4 || step.command == Command::MenuFace)
+            toggleFace(s, mode == 4);
+        else if (mode > 0)
+            setMode(s, int(mode));
         break;
     case Command::Colour:
-        colour();
+        if (const auto a = ask(s, answers, {{1, 4}, {0, 19}}))
+            s.stored[a->at(0)] = QStringLiteral("\\C[%1]").arg(a->at(1)) + s.stored[a->at(0)] +
+                                 QStringLiteral("\\C[0]");
         break;
     case Command::Speed:
-        speed();
+        // The line is tested only once the speed is in range, and then ends the command.
+        if (const auto a = ask(s, answers, {kAny, {1, 20}}); a && a->at(0) >= 1 && a->at(0) <= 4)
+            s.stored[a->at(0)].prepend(QStringLiteral("\\S[%1]").arg(a->at(1)));
         break;
     case Command::Pause:
-        pause();
+        if (const auto a = ask(s, answers, {{1, 4}}))
+            s.stored[a->at(0)] += QStringLiteral("\\..").repeated(3);
         break;
     case Command::AutoClose:
-        autoClose();
+        if (const auto a = ask(s, answers, {{1, 20}}))
+            s.stored[4] += QStringLiteral("\\.").repeated(a->at(0)) + QStringLiteral("\\^");
         break;
     }
-}
-
-std::optional<int> CommandModel::askNumber(const QString &prompt, const QString &title,
-                                           int defaultAnswer)
-{
-    questions.append({prompt, title, QString::number(defaultAnswer)});
-    if (m_answers.isEmpty())
-        return std::nullopt;
-    const StepAnswer answer = m_answers.takeFirst();
-    if (!answer.hundredths)
-        return std::nullopt;
-    const qint64 value = roundHalfToEven(*answer.hundredths);
-    if (value < -32768 || value > 32767)
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
-void CommandModel::inform(const QString &text, const QString &title)
-{
-    messages.append({text, title});
-}
-
-void CommandModel::rebuildOutput()
-{
-    output = stored[1] + QStringLiteral("\r\n") + stored[2] + QStringLiteral("\r\n") + stored[3] +
-             QStringLiteral("\r\n") + stored[4];
-    outputRebuilt = true;
-}
-
-void CommandModel::evaluate()
-{
-    for (int n = 1; n <= 4; ++n) {
-        if (const auto warning = modelLengthWarning(mode, width, n, input[n - 1].size()))
-            inform(*warning, QStringLiteral("Zeilenlänge"));
-    }
-    for (int n = 1; n <= 4; ++n) {
-        const QString &line = input[n - 1];
-        stored[n] = QString(modelLeadingBlanks(mode, width, line.size()), u' ') + line;
-    }
-    rebuildOutput();
-}
-
-void CommandModel::alignment()
-{
-    const auto answer =
-        askNumber(QStringLiteral("Ausrichtung: 1 = Zentriert ; 2 = Rechtsbündig ; 3 = Linksbündig"),
-                  QStringLiteral("Ausrichtung"), 1);
-    if (answer)
-        setModeAndFaceWidth(*answer, mode, width);
-}
-
-void CommandModel::toggleFace(const FaceToggle &toggle)
-{
-    if (width == 50) {
-        width = mode == kCentred ? toggle.onWidthCentred : toggle.onWidthOther;
-        inform(toggle.onText.toString(), QStringLiteral("Face On"));
-    } else {
-        width = 50;
-        inform(toggle.offText.toString(), QStringLiteral("Face Off"));
-    }
-}
-
-void CommandModel::toolbarButton(const QString &text)
-{
-    for (const AlignmentButton &button : kAlignmentButtons) {
-        if (text == button.text) {
-            setModeAndFaceWidth(button.mode, mode, width);
-            return;
-        }
-    }
-    if (text == u"Face On/Off")
-        toggleFace(kToolbarFace);
-}
-
-void CommandModel::colour()
-{
-    for (;;) {
-        const auto line = askNumber(QStringLiteral("Welche Zeile soll die Farbe ändern? (1 - 4)"),
-                                    QStringLiteral("Zeile"), 1);
-        if (!line)
-            return;
-        const auto colour = askNumber(QStringLiteral("Eine Zahl zwischen 0 und 19"),
-                                      QStringLiteral("Textfarbe"), 0);
-        if (!colour)
-            return;
-        if (inRange(*line, 1, 4) && inRange(*colour, 0, 19)) {
-            stored[*line] = QStringLiteral("\\C[") + QString::number(*colour) + u']' +
-                            stored[*line] + QStringLiteral("\\C[0]");
-            rebuildOutput();
-            return;
-        }
-    }
-}
-
-void CommandModel::speed()
-{
-    for (;;) {
-        const auto line = askNumber(
-            QStringLiteral("Von welcher Zeile an soll sich die Geschwindigkeit verändern? (1 - 4)"),
-            QStringLiteral("Zeile"), 1);
-        if (!line)
-            return;
-        const auto speed =
-            askNumber(QStringLiteral("Eine Zahl zwischen 1 = Schnell und 20 = Langsam"),
-                      QStringLiteral("Textgeschwindigkeit"), 15);
-        if (!speed)
-            return;
-        if (!inRange(*speed, 1, 20))
-            continue;
-        if (inRange(*line, 1, 4)) {
-            stored[*line] = QStringLiteral("\\S[") + QString::number(*speed) + u']' + stored[*line];
-            rebuildOutput();
-        }
-        return;
-    }
-}
-
-void CommandModel::pause()
-{
-    for (;;) {
-        const auto line = askNumber(
-            QStringLiteral("Welcher Zeile soll \"\\..\\..\\..\" hinzugefügt werden? (1 - 4)"),
-            QStringLiteral("Zeile"), 1);
-        if (!line)
-            return;
-        if (inRange(*line, 1, 4)) {
-            stored[*line] += QStringLiteral("\\.") + u'.' + QStringLiteral("\\.") + u'.' +
-                             QStringLiteral("\\.") + u'.';
-            rebuildOutput();
-            return;
-        }
-    }
-}
-
-void CommandModel::autoClose()
-{
-    for (;;) {
-        const auto delays =
-            askNumber(QStringLiteral("Wie viele Verzögerungen? (1 - 20) (1 = \\. ; 2 = \\.\\. )"),
-                      QStringLiteral("Automatisches Schließen"), 0);
-        if (!delays)
-            return;
-        if (inRange(*delays, 1, 20)) {
-            for (int i = 0; i < *delays; ++i)
-                stored[4] += QStringLiteral("\\.");
-            stored[4] += QStringLiteral("\\^");
-            rebuildOutput();
-            return;
-        }
-    }
+    // Evaluation and every change of a stored line show the stored lines again.
+    s.rebuilt = step.command == Command::Evaluate || s.stored != before;
+    if (s.rebuilt)
+        s.output = s.stored.mid(1).join(QStringLiteral("\r\n"));
 }

@@ -1,39 +1,26 @@
 #pragma once
 
-#include "command_step.h"
+#include <QStringList>
 
-#include <QChar>
-
+#include <optional>
 #include <random>
 
-// The characters a locale writes numbers with.
-struct NumberFormat {
-    QChar decimalPoint;
-    QChar groupSeparator;
+// clang-format off
+enum class Command { TypeLine, Evaluate, ClearLine, ClearAll, Alignment, MenuFace, Toolbar,
+                     Colour, Speed, Pause, AutoClose };
+// clang-format on
+
+// One user action on the main window: the input line (0 to 3) for TypeLine and ClearLine, the
+// typed line or the toolbar button's text, the answers for every box it may open (null for a
+// cancelled one), and the numbers they stand for in hundredths, so that fractions stay exact.
+struct CommandStep {
+    Command command;
+    int index;
+    QString text;
+    QStringList answers;
+    QList<std::optional<qint64>> hundredths;
 };
 
-// Draws user actions: typed lines of every kind and commands answered validly, out of range,
-// with fractions, with no number at all, or cancelled.
-class StepGenerator {
-public:
-    StepGenerator(std::mt19937 &rng, NumberFormat format);
-
-    int uniform(int low, int high);
-    QString randomLine();
-    CommandStep randomStep();
-
-private:
-    struct Range {
-        int low;
-        int high;
-    };
-
-    std::mt19937 &m_rng;
-    NumberFormat m_format;
-
-    void appendRandomCharacter(QString &text);
-    StepAnswer numberAnswer(qint64 hundredths, bool grouped = false, bool blanksAround = false);
-    StepAnswer randomAnswer(Range range);
-    // Answers for questions that come in turn from the given ranges, again and again.
-    QList<StepAnswer> randomAnswers(std::initializer_list<Range> ranges);
-};
+// Four typed lines, then up to 30 user actions: lines of every kind, and commands answered
+// validly, out of range, with fractions, with no number at all, or cancelled.
+QList<CommandStep> randomSequence(std::seed_seq &state, QChar decimalPoint, QChar groupSeparator);
