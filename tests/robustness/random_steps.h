@@ -5,10 +5,19 @@
 #include <optional>
 #include <random>
 
-// clang-format off
-enum class Command { TypeLine, Evaluate, ClearLine, ClearAll, Alignment, MenuFace, Toolbar,
-                     Colour, Speed, Pause, AutoClose };
-// clang-format on
+enum class Command {
+    TypeLine,
+    Evaluate,
+    ClearLine,
+    ClearAll,
+    Alignment,
+    MenuFace,
+    Toolbar,
+    Colour,
+    Speed,
+    Pause,
+    AutoClose
+};
 
 // One user action on the main window: the input line (0 to 3) for TypeLine and ClearLine, the
 // typed line or the toolbar button's text, the answers for every box it may open (null for a
