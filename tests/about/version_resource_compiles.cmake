@@ -3,7 +3,9 @@
 # -DRC=<llvm-rc> -DSCRIPT=<tarvolin.rc> -DICON=<tarvolin.ico> -DOUT=<.res file>
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE "${OUT}")
-execute_process(COMMAND "${RC}" /no-preprocess /FO "${OUT}" "${SCRIPT}" RESULT_VARIABLE result)
+# "--" because the tool reads any argument that starts with a slash, such as "/check/...", as an
+# option of its own.
+execute_process(COMMAND "${RC}" /no-preprocess /FO "${OUT}" -- "${SCRIPT}" RESULT_VARIABLE result)
 if(NOT result EQUAL 0 OR NOT EXISTS "${OUT}")
     message(FATAL_ERROR "the resource compiler failed: ${result}")
 endif()
