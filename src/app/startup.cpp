@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QLocale>
 
-int runProgram(char *programName, const std::function<void()> &whenShown)
+int runProgram(char *programName)
 {
     // QApplication keeps references to both for its whole life.
     int argc = 1;
@@ -25,7 +25,5 @@ int runProgram(char *programName, const std::function<void()> &whenShown)
     QtDialogs dialogs;
     Form1 window(state, dialogs, QLocale::system());
     window.show();
-    if (whenShown)
-        whenShown();
     return QApplication::exec();
 }
