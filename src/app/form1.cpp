@@ -10,7 +10,6 @@
 #include "layout/evaluation.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
@@ -27,8 +26,8 @@ constexpr QSize kClientArea = twipsSize(6045, 5805);
 
 } // namespace
 
-Form1::Form1(Module1 &state, Dialogs &dialogs, const QLocale &locale, QWidget *parent)
-    : QMainWindow(parent), m_session{state, *this, dialogs, locale}
+Form1::Form1(Module1 &state, Dialogs &dialogs)
+    : m_session{state, *this, dialogs, QLocale::system()}
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvolin 2000 v.3.00.00"));
@@ -148,13 +147,13 @@ void Form1::buildInputFrame(QWidget *clientArea)
     // Positions are drawn against the window; the controls live in the frame.
     const QPoint origin = -frameRect.topLeft();
 
-    const std::array<QString, 4> refreshNames{
+    const std::array<QString, kLineCount> refreshNames{
         QStringLiteral("bt_Refresh_0"), QStringLiteral("bt_Refresh_1"),
         QStringLiteral("bt_Refresh_2"), QStringLiteral("bt_Refresh")};
-    const std::array<void (Form1::*)(), 4> refreshHandlers{
+    const std::array<void (Form1::*)(), kLineCount> refreshHandlers{
         &Form1::bt_Refresh_0_Click, &Form1::bt_Refresh_1_Click, &Form1::bt_Refresh_2_Click,
         &Form1::bt_Refresh_Click};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kLineCount; ++i) {
         const int top = 720 + 360 * i;
         const QString caption = QStringLiteral("Zeile %1").arg(i + 1);
         t_Zeile1[i] = place(new QLineEdit(caption, frame), QStringLiteral("t_Zeile1_%1").arg(i),
@@ -201,20 +200,13 @@ void Form1::setZeile(int index, const QString &text)
 
 void Form1::setAusgabe(const QString &text)
 {
-    m_ausgabe = text;
     Zindral->setPlainText(text);
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    QMainWindow::closeEvent(event);
-    QCoreApplication::quit();
 }
 
 void Form1::Form_Load()
 {
-    m_session.state.AusrichtungsModus = 1;
-    m_session.state.Zeilenbreite = 50;
+    m_session.state.AusrichtungsModus = kCentred;
+    m_session.state.Zeilenbreite = kNoFaceWidth;
 }
 
 void Form1::Beenden_Click()

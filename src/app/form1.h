@@ -20,14 +20,13 @@ class Form1 final : public QMainWindow, public MessageWindow {
     Q_OBJECT
 
 public:
-    Form1(Module1 &state, Dialogs &dialogs, const QLocale &locale, QWidget *parent = nullptr);
+    // Numeric answers are read in the user's own number format.
+    Form1(Module1 &state, Dialogs &dialogs);
     ~Form1() override;
 
     QString zeile(int index) const override;
     void setZeile(int index, const QString &text) override;
     void setAusgabe(const QString &text) override;
-    // The output text exactly as last written, CR LF included; the box itself shows it as lines.
-    const QString &ausgabe() const { return m_ausgabe; }
 
     void Form_Load();
     void Beenden_Click();
@@ -47,9 +46,6 @@ public:
     void Schließen_Click();
     void Pünktchen_Click();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void buildMenus();
     void buildToolbar(QWidget *clientArea);
@@ -60,9 +56,8 @@ private:
 
     Session m_session;
     QToolBar *Toolbar1 = nullptr;
-    std::array<QLineEdit *, 4> t_Zeile1{};
+    std::array<QLineEdit *, kLineCount> t_Zeile1{};
     QPlainTextEdit *Zindral = nullptr;
-    QString m_ausgabe;
     QPointer<Dialog> m_dialog;
     QPointer<Dialog1> m_dialog1;
 };

@@ -11,8 +11,6 @@ template <typename Window> void showSecondaryWindow(QPointer<Window> &window)
     if (!window) {
         window = new Window;
         window->setAttribute(Qt::WA_DeleteOnClose);
-        // The program ends with the main window, whatever else is open.
-        window->setAttribute(Qt::WA_QuitOnClose, false);
     }
     window->show();
     window->raise();

@@ -4,18 +4,10 @@
 
 namespace {
 
-constexpr qint16 kCentred = 1;
-constexpr qint16 kRightAligned = 2;
-constexpr qint16 kLeftAligned = 3;
-constexpr qint16 kNoFaceWidth = 50;
-constexpr qint16 kFaceWidth = 38;
-constexpr qint16 kCentredFaceWidth = 26;
-
 const QString kFaceOnTitle = QStringLiteral("Face On");
 const QString kFaceOffTitle = QStringLiteral("Face Off");
 
-} // namespace
-
+// Sets the alignment and moves the face width between centred (26) and not centred (38).
 void setAlignment(Module1 &state, qint16 alignment)
 {
     state.AusrichtungsModus = alignment;
@@ -24,6 +16,8 @@ void setAlignment(Module1 &state, qint16 alignment)
     else if (alignment != kCentred && state.Zeilenbreite == kCentredFaceWidth)
         state.Zeilenbreite = kFaceWidth;
 }
+
+} // namespace
 
 void askAlignment(Session &session)
 {

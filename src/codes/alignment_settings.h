@@ -2,9 +2,6 @@
 
 #include "state/session.h"
 
-// Sets the alignment and moves the face width between 26 (centred) and 38 (not centred).
-void setAlignment(Module1 &state, qint16 alignment);
-
 // Asks for the alignment mode; any 16-bit number is taken as it is.
 void askAlignment(Session &session);
 

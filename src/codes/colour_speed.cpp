@@ -7,11 +7,6 @@ namespace {
 
 const QString kLineTitle = QStringLiteral("Zeile");
 
-bool isLineNumber(qint16 n)
-{
-    return n >= 1 && n <= 4;
-}
-
 } // namespace
 
 void addColour(Session &session)

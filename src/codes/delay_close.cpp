@@ -12,7 +12,7 @@ void addPause(Session &session)
             QStringLiteral("Zeile"), 1);
         if (!line)
             return;
-        if (*line < 1 || *line > 4)
+        if (!isLineNumber(*line))
             continue;
         session.state.MsgZeilen[*line] += QStringLiteral("\\..\\..\\..");
         AusgabeAktualisieren(session);
@@ -30,7 +30,7 @@ void addAutoClose(Session &session)
             return;
         if (*delays < 1 || *delays > 20)
             continue;
-        session.state.MsgZeilen[4] +=
+        session.state.MsgZeilen[kLineCount] +=
             QStringLiteral("\\.").repeated(*delays) + QStringLiteral("\\^");
         AusgabeAktualisieren(session);
         return;

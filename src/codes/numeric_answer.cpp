@@ -3,10 +3,13 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
 std::optional<qint16> parseNumericAnswer(const QString &answer, const QLocale &locale)
 {
+    // toDouble ignores blanks, tabs and no-break spaces around the number by itself.
     bool ok = false;
-    const double value = locale.toDouble(answer.trimmed(), &ok);
+    const double value = locale.toDouble(answer, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     // The default rounding mode takes a half to the even neighbour.
@@ -17,9 +20,16 @@ std::optional<qint16> parseNumericAnswer(const QString &answer, const QLocale &l
     return static_cast<qint16>(rounded);
 }
 
+} // namespace
+
 std::optional<qint16> askNumber(Session &session, const QString &prompt, const QString &title,
                                 int defaultAnswer)
 {
     return parseNumericAnswer(session.dialogs.ask(prompt, title, QString::number(defaultAnswer)),
                               session.locale);
+}
+
+bool isLineNumber(qint16 number)
+{
+    return number >= 1 && number <= kLineCount;
 }

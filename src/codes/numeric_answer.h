@@ -2,16 +2,13 @@
 
 #include "state/session.h"
 
-#include <QLocale>
-#include <QString>
-
 #include <optional>
 
-// Reads an answer as a 16-bit number in the locale's format: blanks around it are ignored and a
-// fraction is rounded half to even. Empty, non-numeric, infinite and out-of-range answers give
-// nothing.
-std::optional<qint16> parseNumericAnswer(const QString &answer, const QLocale &locale);
-
-// Asks a question whose answer is a number; nothing when the answer is no usable number.
+// Asks a question whose answer is a 16-bit number in the locale's format; nothing when the user
+// cancels or the answer is empty, no number or out of range. A fraction is rounded to the
+// nearest integer, a half to the even neighbour.
 std::optional<qint16> askNumber(Session &session, const QString &prompt, const QString &title,
                                 int defaultAnswer);
+
+// Whether a number names one of the message lines.
+bool isLineNumber(qint16 number);

@@ -1,5 +1,7 @@
 #include "layout/clearing.h"
 
+#include "state/module1.h"
+
 void clearLine(MessageWindow &window, int index)
 {
     window.setZeile(index, QString());
@@ -7,6 +9,6 @@ void clearLine(MessageWindow &window, int index)
 
 void clearAllLines(MessageWindow &window)
 {
-    for (int index = 0; index < 4; ++index)
+    for (int index = 0; index < kLineCount; ++index)
         clearLine(window, index);
 }

@@ -6,66 +6,52 @@
 
 namespace {
 
-constexpr qint16 kCentred = 1;
-constexpr qint16 kRightAligned = 2;
-// Width 26 is the centred face layout; lines that do not fit it are centred in 38 instead.
-constexpr qint16 kNarrowFaceWidth = 26;
-constexpr qint16 kFaceWidth = 38;
-
-} // namespace
-
+// How many blanks go in front of a line of the given length (UTF-16 code units).
 qsizetype leadingBlanks(qint16 alignment, qint16 width, qsizetype length)
 {
     if (alignment == kCentred) {
+        // The centred face width takes lines that do not fit it at the full face width.
         const qint16 target =
-            (width == kNarrowFaceWidth && length > kNarrowFaceWidth) ? kFaceWidth : width;
-        const qsizetype room = target - length;
+            width == kCentredFaceWidth && length > kCentredFaceWidth ? kFaceWidth : width;
         // Half the room, rounded up; at least one blank even when the line does not fit.
-        return room > 2 ? (room + 1) / 2 : 1;
+        return std::max<qsizetype>(1, (target - length + 1) / 2);
     }
     if (alignment == kRightAligned)
         return std::max<qsizetype>(1, width - length);
     return 0;
 }
 
-std::optional<qsizetype> lengthExcess(qint16 alignment, qint16 width, qsizetype length)
+// Only centred lines are checked, all of them before anything is stored or shown.
+void warnAboutLongLines(Session &session)
 {
-    if (alignment != kCentred)
-        return std::nullopt;
-    const qint16 limit = width == kNarrowFaceWidth ? kFaceWidth : width;
-    if (length > limit)
-        return length - limit;
-    return std::nullopt;
+    const Module1 &state = session.state;
+    if (state.AusrichtungsModus != kCentred)
+        return;
+    const qint16 limit =
+        state.Zeilenbreite == kCentredFaceWidth ? kFaceWidth : state.Zeilenbreite;
+    for (int line = 1; line <= kLineCount; ++line) {
+        const qsizetype length = session.window.zeile(line - 1).size();
+        // Each number keeps the blank of its sign position, hence two blanks before it.
+        if (length > limit)
+            session.dialogs.inform(QStringLiteral("Die  %1. Zeile ist  %2 Zeichen zu lang.")
+                                       .arg(line)
+                                       .arg(length - limit),
+                                   QStringLiteral("Zeilenlänge"));
+    }
 }
 
-QString lengthWarningText(int lineNumber, qsizetype excess)
-{
-    // Each number keeps the blank of its sign position, hence two blanks before it.
-    return QStringLiteral("Die  %1. Zeile ist  %2 Zeichen zu lang.").arg(lineNumber).arg(excess);
-}
+} // namespace
 
 void evaluate(Session &session)
 {
     Module1 &state = session.state;
     session.window.setAusgabe(QString());
-
-    for (int i = 0; i < 4; ++i) {
-        const auto excess = lengthExcess(state.AusrichtungsModus, state.Zeilenbreite,
-                                         session.window.zeile(i).size());
-        if (excess)
-            session.dialogs.inform(lengthWarningText(i + 1, *excess),
-                                   QStringLiteral("Zeilenlänge"));
-    }
-
-    for (int i = 0; i < 4; ++i) {
-        const QString text = session.window.zeile(i);
-        const qsizetype blanks =
-            leadingBlanks(state.AusrichtungsModus, state.Zeilenbreite, text.size());
-        QString line;
-        line.reserve(blanks + text.size());
-        line.fill(u' ', blanks);
-        line += text;
-        state.MsgZeilen[i + 1] = std::move(line);
+    warnAboutLongLines(session);
+    for (int line = 1; line <= kLineCount; ++line) {
+        const QString text = session.window.zeile(line - 1);
+        state.MsgZeilen[line] =
+            QString(leadingBlanks(state.AusrichtungsModus, state.Zeilenbreite, text.size()), u' ') +
+            text;
     }
     AusgabeAktualisieren(session);
 }

@@ -4,12 +4,24 @@
 
 #include <array>
 
-// The message state shared by every command of the main window; it lives from start-up to exit.
+// Message lines are numbered 1 to kLineCount.
+inline constexpr int kLineCount = 4;
+
+// Alignment modes; every other value lays the lines out without blanks.
+inline constexpr qint16 kCentred = 1;
+inline constexpr qint16 kRightAligned = 2;
+inline constexpr qint16 kLeftAligned = 3;
+
+// Line widths: no face graphic, a face graphic, a face graphic with centred lines.
+inline constexpr qint16 kNoFaceWidth = 50;
+inline constexpr qint16 kFaceWidth = 38;
+inline constexpr qint16 kCentredFaceWidth = 26;
+
+// The message state shared by every command of the main window; it lives from start-up to exit,
+// and the main window's Form_Load gives the settings their start values.
 struct Module1 {
-    // Entries 1 to 4 are message lines 1 to 4; entry 0 exists but is never written or shown.
-    std::array<QString, 5> MsgZeilen;
-    // 1 centred, 2 right-aligned, anything else unpadded.
-    qint16 AusrichtungsModus = 1;
-    // 50 without a face graphic, 38 with one, 26 with one and centred.
-    qint16 Zeilenbreite = 50;
+    // Entry n is message line n; entry 0 exists but is never written or shown.
+    std::array<QString, kLineCount + 1> MsgZeilen;
+    qint16 AusrichtungsModus = 0;
+    qint16 Zeilenbreite = 0;
 };

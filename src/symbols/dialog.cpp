@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/twips.h"
+#include "symbols/symbol_catalogue.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -76,39 +77,26 @@ void Dialog::keyPressEvent(QKeyEvent *event)
         QDialog::keyPressEvent(event);
 }
 
-QString Dialog::listText() const
-{
-    const QList<QListWidgetItem *> selected = symbol_Liste->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
-}
-
 void Dialog::Form_Load()
 {
-    for (int index = 0; index < kSymbolCount; ++index)
-        SymbolNamen[std::size_t(index)] = symbolName(index);
     symbol_Liste->clear();
-    for (const QString &name : SymbolNamen)
-        symbol_Liste->addItem(name);
+    symbol_Liste->addItems(symbolNames());
 }
 
 void Dialog::bt_Liste_Click()
 {
-    const auto entries = symbolCategoryEntries(Combo->currentText());
-    if (!entries)
+    const auto names = symbolNamesIn(Combo->currentText());
+    if (!names)
         return;
     symbol_Liste->clear();
-    for (int index : *entries)
-        symbol_Liste->addItem(SymbolNamen[std::size_t(index)]);
+    symbol_Liste->addItems(*names);
 }
 
 void Dialog::bt_Ausgabe_Click()
 {
-    tCode->setText(QString());
-    const QString text = listText();
-    for (int index = 0; index < kSymbolCount; ++index) {
-        if (text == SymbolNamen[std::size_t(index)])
-            tCode->setText(symbolCode(index));
-    }
+    const QList<QListWidgetItem *> selected = symbol_Liste->selectedItems();
+    const QString name = selected.isEmpty() ? QString() : selected.first()->text();
+    tCode->setText(symbolCodeOf(name).value_or(QString()));
 }
 
 void Dialog::OKButton_Click()

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "symbols/symbol_catalogue.h"
-
 #include <QDialog>
-
-#include <array>
 
 class QComboBox;
 class QLineEdit;
@@ -32,9 +28,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QString listText() const;
-
-    std::array<QString, kSymbolCount> SymbolNamen;
     QListWidget *symbol_Liste = nullptr;
     QComboBox *Combo = nullptr;
     QLineEdit *tCode = nullptr;

@@ -17,7 +17,7 @@ struct Entry {
 };
 
 // The position of an entry fixes its code, so the order here is part of the engine contract.
-constexpr std::array<Entry, kSymbolCount> kEntries{{
+constexpr std::array<Entry, 52> kEntries{{
     {u"Schwert", Sonstiges},
     {u"Schild", Sonstiges},
     {u"Hexagramm", Sonstiges},
@@ -76,7 +76,19 @@ constexpr std::array<Entry, kSymbolCount> kEntries{{
 static_assert(std::ranges::none_of(kEntries,
                                    [](const Entry &entry) { return entry.name.isEmpty(); }));
 
+// "$A" to "$Z", then "$a" to "$z".
+QString symbolCode(std::size_t index)
+{
+    const char16_t letter = index < 26 ? char16_t(u'A' + index) : char16_t(u'a' + (index - 26));
+    return QStringLiteral("$") + QChar(letter);
+}
+
 } // namespace
+
+QStringList symbolNames()
+{
+    return *symbolNamesIn(kCategoryNames[0]);
+}
 
 QStringList symbolCategoryNames()
 {
@@ -86,38 +98,24 @@ QStringList symbolCategoryNames()
     return names;
 }
 
-QString symbolName(int index)
-{
-    Q_ASSERT(index >= 0 && index < kSymbolCount);
-    return kEntries[std::size_t(index)].name.toString();
-}
-
-QString symbolCode(int index)
-{
-    Q_ASSERT(index >= 0 && index < kSymbolCount);
-    const char16_t letter = index < 26 ? char16_t(u'A' + index) : char16_t(u'a' + (index - 26));
-    return QStringLiteral("$") + QChar(letter);
-}
-
-std::optional<QList<int>> symbolCategoryEntries(QStringView categoryName)
+std::optional<QStringList> symbolNamesIn(QStringView categoryName)
 {
     const auto found = std::ranges::find(kCategoryNames, categoryName);
     if (found == kCategoryNames.end())
         return std::nullopt;
     const auto category = int(found - kCategoryNames.begin());
-    QList<int> entries;
-    for (int index = 0; index < kSymbolCount; ++index) {
-        if (category == 0 || kEntries[std::size_t(index)].category == category)
-            entries.append(index);
+    QStringList names;
+    for (const Entry &entry : kEntries) {
+        if (category == 0 || entry.category == category)
+            names.append(entry.name.toString());
     }
-    return entries;
+    return names;
 }
 
 std::optional<QString> symbolCodeOf(QStringView name)
 {
-    for (int index = 0; index < kSymbolCount; ++index) {
-        if (kEntries[std::size_t(index)].name == name)
-            return symbolCode(index);
-    }
-    return std::nullopt;
+    const auto found = std::ranges::find(kEntries, name, &Entry::name);
+    if (found == kEntries.end())
+        return std::nullopt;
+    return symbolCode(std::size_t(found - kEntries.begin()));
 }

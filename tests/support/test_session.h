@@ -1,13 +1,40 @@
 #pragma once
 
-#include "fake_window.h"
-#include "scripted_dialogs.h"
 #include "state/session.h"
 
-// A whole session for the message logic, in German number format whatever the machine says.
-struct TestSession {
+#include <QStringList>
+
+// Answers questions from a script (a question beyond it is cancelled) and logs every question as
+// "title: prompt [default]" and every message as "title: text", in order.
+struct ScriptedDialogs final : Dialogs {
+    QStringList answers;
+    QStringList shown;
+
+    QString ask(const QString &prompt, const QString &title, const QString &defaultAnswer) override
+    {
+        shown << QStringLiteral("%1: %2 [%3]").arg(title, prompt, defaultAnswer);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    void inform(const QString &text, const QString &title) override
+    {
+        shown << QStringLiteral("%1: %2").arg(title, text);
+    }
+};
+
+// The message logic with the main window's texts but no window, reading German numbers.
+struct TestSession final : MessageWindow {
+    std::array<QString, kLineCount> lines;
+    QString ausgabe;
+    int ausgabeWrites = 0;
     Module1 state;
-    FakeWindow window;
     ScriptedDialogs dialogs;
-    Session session{state, window, dialogs, QLocale(QLocale::German, QLocale::Germany)};
+    Session session{state, *this, dialogs, QLocale(QLocale::German, QLocale::Germany)};
+
+    QString zeile(int index) const override { return lines.at(index); }
+    void setZeile(int index, const QString &text) override { lines.at(index) = text; }
+    void setAusgabe(const QString &text) override
+    {
+        ausgabe = text;
+        ++ausgabeWrites;
+    }
 };
