@@ -14,6 +14,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolBar>
@@ -24,10 +25,24 @@ namespace {
 
 constexpr QSize kClientArea = twipsSize(6045, 5805);
 
+// The output box copies plain text alone: the rich-text and Markdown copies that the toolkit
+// would add take time that grows with the square of the text's length.
+class PlainTextBox final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override
+    {
+        auto *data = new QMimeData;
+        data->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+        return data;
+    }
+};
+
 } // namespace
 
-Form1::Form1(Module1 &state, Dialogs &dialogs)
-    : m_session{state, *this, dialogs, QLocale::system()}
+Form1::Form1(Module1 &state, Dialogs &dialogs) : m_session{state, *this, dialogs, QLocale::system()}
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvolin 2000 v.3.00.00"));
@@ -180,7 +195,7 @@ void Form1::buildOutputFrame(QWidget *clientArea)
     const QRect frameRect = twipsRect(0, 3240, 6015, 2535);
     QGroupBox *frame =
         makeFrame(clientArea, QStringLiteral("Frame2"), QStringLiteral("Ausgabe"), frameRect);
-    Zindral = place(new QPlainTextEdit(frame), QStringLiteral("Zindral"), QStringLiteral("Ausgabe"),
+    Zindral = place(new PlainTextBox(frame), QStringLiteral("Zindral"), QStringLiteral("Ausgabe"),
                     twipsRect(120, 3480, 5775, 2175).translated(-frameRect.topLeft()));
     // Tab moves on, as in every other box of the window.
     Zindral->setTabChangesFocus(true);

@@ -76,6 +76,7 @@ private slots:
                                R"(\..\..\..)"
                                "\n" +
                                blanks + R"(\.\.\^)";
+        QCOMPARE(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
         QCOMPARE(QApplication::clipboard()->text(), copied);
 
         // Clearing touches only the input lines.
