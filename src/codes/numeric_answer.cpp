@@ -5,8 +5,12 @@
 
 namespace {
 
-std::optional<qint16> parseNumericAnswer(const QString &answer, const QLocale &locale)
+std::optional<qint16> parseNumericAnswer(QString answer, const QLocale &locale)
 {
+    // Some locales write the sign with direction marks (Arabic, Persian, Hebrew, Urdu), which Qt
+    // does not read back.
+    answer.replace(locale.negativeSign(), QStringLiteral("-"));
+    answer.replace(locale.positiveSign(), QStringLiteral("+"));
     // toDouble ignores blanks, tabs and no-break spaces around the number by itself.
     bool ok = false;
     const double value = locale.toDouble(answer, &ok);

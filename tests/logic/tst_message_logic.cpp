@@ -220,6 +220,13 @@ private slots:
         QTest::newRow("letters") << de << "abc" << 99999;
         QTest::newRow("infinity") << de << "inf" << 99999;
         QTest::newRow("not a number") << de << "nan" << 99999;
+        // As Qt writes numbers in the locale, signs with direction marks and local digits included.
+        for (const QLocale &locale : {QLocale("ar_EG"), QLocale("ar_SA"), QLocale("fa_IR"),
+                                      QLocale("he_IL"), QLocale("ur_PK"), de, QLocale("en_US")})
+            QTest::addRow("%s", qPrintable(locale.name())) << locale << locale.toString(-2.5) << -2;
+        QTest::newRow("Arabic sign alone")
+            << QLocale("ar_EG") << QLocale("ar_EG").negativeSign() << 99999;
+        QTest::newRow("Hebrew mark between digits") << QLocale("he_IL") << "1\u200e2" << 99999;
     }
     void numbers()
     {
