@@ -220,6 +220,10 @@ private slots:
         QTest::newRow("letters") << de << "abc" << 99999;
         QTest::newRow("infinity") << de << "inf" << 99999;
         QTest::newRow("not a number") << de << "nan" << 99999;
+        // Rounded by the digits, however many: a double would make these 1.5, 2.5 and 32767.5.
+        QTest::newRow("long fraction below half") << de << "1,4999999999999999999" << 1;
+        QTest::newRow("long fraction above half") << de << "2,50000000000000000001" << 3;
+        QTest::newRow("largest, long fraction") << de << "32767,4999999999999999999" << 32767;
         // As Qt writes numbers in the locale, signs with direction marks and local digits included.
         for (const QLocale &locale : {QLocale("ar_EG"), QLocale("ar_SA"), QLocale("fa_IR"),
                                       QLocale("he_IL"), QLocale("ur_PK"), de, QLocale("en_US")})
