@@ -72,16 +72,10 @@ private slots:
         row("Fische", "$Z");
         row("Smiley grinst", "$a");
         row("Pfeil nach Unten Links", "$z");
-        row("Jungrau", "$T");
-        row("Sonne", "$D");
         row("Sonne 2", "$p");
         row("Sonne2", "");
         row("Mond", "$E");
-        row("Mond 2", "$q");
-        row("Kreuz(leer)", "$i");
         row("Kreuz (leer)", "");
-        row("Pick leer", "$f");
-        row("Pick(leer)", "");
         row("", "");
     }
     void code()

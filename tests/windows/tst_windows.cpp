@@ -1,74 +1,89 @@
-#include "main_window.h"
+#include "app/form1.h"
+#include "app/qt_dialogs.h"
+#include "app/toolkit_translation.h"
+#include "symbols/symbol_catalogue.h"
+#include "test_session.h"
 
-#include <QPointer>
-#include <QTimer>
-#include <QToolBar>
+#include <QtTest>
+#include <QtWidgets>
 
-using Texts = QMap<QString, QString>;
+// A real main window whose questions are answered from a script.
+struct MainWindow {
+    Module1 state;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(state, dialogs);
 
-// The three windows as the user meets them: texts, frames, keyboard, and how long they live.
+    // A named control, menu or menu item of the main window or of the given window.
+    template <typename T = QWidget> T *find(const QString &name, QWidget *window = nullptr) const
+    {
+        if (T *found = (window ? window : form.get())->findChild<T *>(name))
+            return found;
+        qFatal("no %s", qPrintable(name));
+    }
+    void click(const QString &button, QWidget *window = nullptr) const
+    {
+        QTest::mouseClick(find(button, window), Qt::LeftButton);
+    }
+    void trigger(const QString &menuItem) const { find<QAction>(menuItem)->trigger(); }
+    QString output() const { return find<QPlainTextEdit>("Zindral")->toPlainText(); }
+    // Shows the main window ("Form1") and, through its menu, "Dialog" or "Dialog1".
+    QWidget *show(const QString &window) const
+    {
+        form->show();
+        if (window != "Form1")
+            trigger(window == "Dialog" ? "Symbole" : "About");
+        for (QWidget *shown : QApplication::topLevelWidgets())
+            if (shown->objectName() == window && shown->isVisible())
+                return shown;
+        qFatal("%s is not shown", qPrintable(window));
+    }
+};
+
+// The three windows driven as the user drives them, on the offscreen platform.
 class TestWindows : public QObject {
     Q_OBJECT
 
 public:
-    static void initMain() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
+    // Headless, with German as the user's own number format.
+    static void initMain()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("LC_ALL", "de_DE.UTF-8");
+    }
 
 private slots:
     void windows_data()
     {
         QTest::addColumn<Qt::WindowType>("type");  // a tool window has no task-bar button
         QTest::addColumn<QStringList>("tabOrder"); // from the control that has the focus first
-        QTest::addColumn<Texts>("texts");          // of its controls, menus and menu items
+        QTest::addColumn<QStringList>("texts");    // the title, then what the named parts show
 
-        QTest::newRow("Form1") << Qt::Window
-                               << QStringList{"t_Zeile1_0",   "t_Zeile1_1",     "t_Zeile1_2",
-                                              "t_Zeile1_3",   "bt_Auswerten",   "Zindral",
-                                              "bt_Refresh_0", "bt_Refresh_1",   "bt_Refresh_2",
-                                              "bt_Refresh",   "bt_Refresh_All", "t_Zeile1_0"}
-                               << Texts{{"Form1", "Tarvolin 2000 v.3.00.00"},
-                                        {"Frame1", "Eingabe"},
-                                        {"t_Zeile1_0", "Zeile 1"},
-                                        {"t_Zeile1_3", "Zeile 4"},
-                                        {"bt_Refresh_0", "Refresh"},
-                                        {"bt_Refresh", "Refresh"},
-                                        {"bt_Refresh_All", "Refresh All"},
-                                        {"bt_Auswerten", "Auswerten"},
-                                        {"Frame2", "Ausgabe"},
-                                        {"Datei", "&Datei"},
-                                        {"Beenden", "&Beenden"},
-                                        {"Optionen", "&Messsageoptionen"},
-                                        {"Geschwindigkeit", "Schrift&geschwindigkeit"},
-                                        {"Farbe", "&Farbe"},
-                                        {"Ausrichtung", "Aus&richtung"},
-                                        {"Schließen", "Au&tomatisches Schließen"},
-                                        {"Face", "&Face On/Off"},
-                                        {"Symbole", "S&ymbole"},
-                                        {"Pünktchen", "...(Schweigen)"},
-                                        {"Hilfe", "&Hilfe"},
-                                        {"About", "Abo&ut"}};
+        QTest::newRow("Form1")
+            << Qt::Window
+            << QStringList({"t_Zeile1_0", "t_Zeile1_1", "t_Zeile1_2", "t_Zeile1_3", "bt_Auswerten",
+                            "Zindral", "bt_Refresh_0", "bt_Refresh_1", "bt_Refresh_2", "bt_Refresh",
+                            "bt_Refresh_All", "t_Zeile1_0"})
+            << QStringList({"Tarvolin 2000 v.3.00.00", "Eingabe", "Zeile 1", "Refresh", "Zeile 2",
+                            "Refresh", "Zeile 3", "Refresh", "Zeile 4", "Refresh", "Refresh All",
+                            "Auswerten", "Ausgabe"}) +
+                   QStringList({"&Datei", "&Beenden", "&Messsageoptionen",
+                                "Schrift&geschwindigkeit", "&Farbe", "Aus&richtung",
+                                "Au&tomatisches Schließen", "&Face On/Off", "S&ymbole",
+                                "...(Schweigen)", "&Hilfe", "Abo&ut"});
         QTest::newRow("Dialog") << Qt::Tool
-                                << QStringList{"OKButton", "symbol_Liste", "Combo",   "bt_Liste",
-                                               "tCode",    "bt_Ausgabe",   "OKButton"}
-                                << Texts{{"Dialog", "Dialog Caption"},
-                                         {"OKButton", "OK"},
-                                         {"Frame1", "Symbole"},
-                                         {"Frame2", "Art"},
-                                         {"Combo", "Alles"},
-                                         {"bt_Liste", "Liste aktualisieren"},
-                                         {"Frame3", "Ausgabe"},
-                                         {"tCode", "Der Code"},
-                                         {"bt_Ausgabe", "Code ausgeben"}};
-        QTest::newRow("Dialog1") << Qt::Tool << QStringList{"OKButton", "OKButton"}
-                                 << Texts{{"Dialog1", "About"},
-                                          {"OKButton", "OK"},
-                                          {"Label1", "Tarvolin 2000™"},
-                                          {"Label2", "v. 3.00.00"}};
+                                << QStringList({"OKButton", "symbol_Liste", "Combo", "bt_Liste",
+                                                "tCode", "bt_Ausgabe", "OKButton"})
+                                << QStringList({"Dialog Caption", "OK", "Symbole", "Art", "Alles",
+                                                "Liste aktualisieren", "Ausgabe", "Der Code",
+                                                "Code ausgeben"});
+        QTest::newRow("Dialog1") << Qt::Tool << QStringList({"OKButton", "OKButton"})
+                                 << QStringList({"About", "OK", "Tarvolin 2000™", "v. 3.00.00"});
     }
     void windows()
     {
         QFETCH(Qt::WindowType, type);
         QFETCH(QStringList, tabOrder);
-        QFETCH(Texts, texts);
+        QFETCH(QStringList, texts);
         MainWindow f;
         QWidget *window = f.show(QTest::currentDataTag());
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -78,15 +93,15 @@ private slots:
         QCOMPARE(window->windowFlags() & buttons, Qt::WindowCloseButtonHint);
         QCOMPARE(window->minimumSize(), window->maximumSize());
 
-        for (auto [name, text] : texts.asKeyValueRange()) {
-            // Whichever the control has: a window title, a frame's or menu's title, a text.
-            QObject *control =
-                name == window->objectName() ? window : f.find<QObject>(name, window);
-            QString shown = control->property("text").toString();
-            for (const char *property : {"currentText", "title", "windowTitle"})
-                shown = shown.isEmpty() ? control->property(property).toString() : shown;
-            QCOMPARE(shown, text);
+        QStringList shown{window->windowTitle()};
+        for (const QObject *part : window->findChildren<QObject *>(Qt::FindChildrenRecursively)) {
+            QString text;
+            for (const char *property : {"text", "currentText", "title"})
+                text = text.isEmpty() ? part->property(property).toString() : text;
+            if (!part->objectName().isEmpty() && !text.isEmpty())
+                shown << text;
         }
+        QCOMPARE(shown, texts);
 
         QStringList order{QApplication::focusWidget()->objectName()};
         while (order.size() < tabOrder.size()) {
@@ -109,53 +124,37 @@ private slots:
     }
 
     // One instance each. "OK" hides it and keeps it: Esc, and Enter or Space on the focused "OK",
-    // do what the window's buttons do. The close box unloads it.
-    void secondaryWindowLife_data()
+    // do what the window's buttons do. The close box unloads it. Ending the program takes it along,
+    // visible (by "Beenden") or hidden (by the main window's close box).
+    void secondaryWindows_data()
     {
         QTest::addColumn<bool>("escHides");
-        QTest::newRow("Dialog") << true;
-        QTest::newRow("Dialog1") << false;
+        QTest::addColumn<bool>("endByMenu");
+        QTest::newRow("Dialog") << true << true;
+        QTest::newRow("Dialog1") << false << false;
     }
-    void secondaryWindowLife()
+    void secondaryWindows()
     {
         QFETCH(bool, escHides);
-        MainWindow f;
+        QFETCH(bool, endByMenu);
+        auto f = std::make_unique<MainWindow>();
         const QString name = QTest::currentDataTag();
-        const QPointer<QWidget> window = f.show(name);
-        QCOMPARE(f.show(name), window.data());
+        QPointer<QWidget> window = f->show(name);
         QCOMPARE(window->parentWidget(), nullptr);
         for (const auto key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QCOMPARE(f->show(name), window.data());
             QVERIFY(QTest::qWaitForWindowActive(window));
             QTest::keyClick(QApplication::focusWidget(), key);
             QCOMPARE(window->isHidden(), key != Qt::Key_Escape || escHides);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCOMPARE(f.show(name), window.data());
         }
-        f.click("OKButton", window);
-        QVERIFY(window->isHidden());
-        QCOMPARE(f.show(name), window.data());
         QVERIFY(window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());
-        QVERIFY(f.show(name));
-    }
 
-    void ending_data()
-    {
-        QTest::addColumn<bool>("byMenu");
-        QTest::addColumn<bool>("hideFirst");
-        QTest::newRow("Beenden, secondary windows visible") << true << false;
-        QTest::newRow("close box, secondary windows hidden") << false << true;
-    }
-    void ending()
-    {
-        QFETCH(bool, byMenu);
-        QFETCH(bool, hideFirst);
-        auto f = std::make_unique<MainWindow>();
-        const QList<QPointer<QWidget>> secondary{f->show("Dialog"), f->show("Dialog1")};
-        for (QWidget *window : secondary)
-            window->setHidden(hideFirst);
-        QTimer::singleShot(0, [&] { byMenu ? f->trigger("Beenden") : void(f->form->close()); });
+        window = f->show(name);
+        window->setHidden(!endByMenu);
+        QTimer::singleShot(0, [&] { endByMenu ? f->trigger("Beenden") : void(f->form->close()); });
         // Should the program not end, this stops the loop, and the check below fails.
         bool ended = true;
         QTimer::singleShot(5000, [&] {
@@ -165,8 +164,121 @@ private slots:
         QCoreApplication::exec();
         QVERIFY(ended);
         f.reset();
-        for (const auto &window : secondary)
-            QVERIFY(window.isNull());
+        QVERIFY(window.isNull());
+    }
+
+    // The list changes only for a category name, the code only for a selected name; "OK" keeps
+    // everything for the next showing, the close box starts afresh.
+    void symbolDialog()
+    {
+        MainWindow f;
+        QWidget *dialog = f.show("Dialog");
+        auto *combo = f.find<QComboBox>("Combo", dialog);
+        auto *list = f.find<QListWidget>("symbol_Liste", dialog);
+        // What the user sees: the combo text, the code, and the list, "*" after the selection.
+        const auto shown = [&] {
+            QStringList texts{combo->currentText(), f.find<QLineEdit>("tCode", dialog)->text()};
+            for (const QListWidgetItem *item : list->findItems("*", Qt::MatchWildcard))
+                texts << item->text() + (item->isSelected() ? "*" : "");
+            return texts;
+        };
+        QCOMPARE(shown(), QStringList({"Alles", "Der Code"}) + symbolNames());
+        combo->clearEditText();
+        QTest::keyClicks(combo, "planeten");
+        f.click("bt_Liste", dialog);
+        QCOMPARE(list->count(), 52);
+        combo->setEditText("Planeten");
+        f.click("bt_Liste", dialog);
+        f.click("bt_Ausgabe", dialog);
+        QCOMPARE(shown(), QStringList({"Planeten", ""}) + *symbolNamesIn(u"Planeten"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(4)).center());
+        // The selection gives the code, not an entry that merely has the focus frame.
+        list->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+        f.click("bt_Ausgabe", dialog);
+        const QStringList picked = shown();
+        QCOMPARE(picked.mid(1, 6),
+                 QStringList({"$H", "Sonne", "Mond", "Merkur", "Venus", "Venus (gespiegelt)*"}));
+        f.click("OKButton", dialog);
+        QCOMPARE(f.show("Dialog"), dialog);
+        QCOMPARE(shown(), picked);
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(f.find<QLineEdit>("tCode", f.show("Dialog"))->text(), "Der Code");
+    }
+
+    // A message typed and evaluated, centred at width 50 as after start-up, then decorated from
+    // the menu and the toolbar, and copied. Enter and Esc in a line do nothing.
+    void typedMessageToCopy()
+    {
+        MainWindow f;
+        for (const char *refresh : {"bt_Refresh_0", "bt_Refresh_1", "bt_Refresh_2", "bt_Refresh"})
+            f.click(refresh);
+        auto *line1 = f.find<QLineEdit>("t_Zeile1_0");
+        QTest::keyClicks(line1, "Hallo Welt!");
+        QTest::keyClick(line1, Qt::Key_Return);
+        QTest::keyClick(line1, Qt::Key_Escape);
+        QCOMPARE(f.output(), QString());
+        f.click("bt_Auswerten");
+        f.dialogs.answers = {"1", "4", "2", "20", "3", "2"};
+        for (const char *command : {"Farbe", "Geschwindigkeit", "Pünktchen", "Schließen"})
+            f.trigger(command);
+        auto *toolbar = f.find<QToolBar>("Toolbar1");
+        QTest::mouseClick(toolbar->widgetForAction(toolbar->actions().last()), Qt::LeftButton);
+        QCOMPARE(f.dialogs.shown.last(), "Face On: Faces ON");
+
+        auto *output = f.find<QPlainTextEdit>("Zindral");
+        QVERIFY(!output->isReadOnly());
+        QTest::keyClick(output, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(output, Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QString(R"(\C[4]%1Hallo Welt!\C[0]
+\S[20]%2
+%2\..\..\..
+%2\.\.\^)")
+                                   .arg(QString(20, u' '), QString(25, u' '));
+        QCOMPARE(QApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+
+        // Clearing touches only the input lines.
+        f.click("bt_Refresh_All");
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(f.find<QLineEdit>(QString("t_Zeile1_%1").arg(i))->text(), QString());
+        QCOMPARE(f.output(), copied);
+    }
+
+    // The toolkit's own boxes, in German, each checked and answered from inside its event loop
+    // and always closed: a question answered in the user's number format, and a message.
+    void realBoxes()
+    {
+        QVERIFY(installToolkitTranslation());
+        Module1 state;
+        QtDialogs dialogs;
+        Form1 form(state, dialogs);
+        QTimer::singleShot(0, [] {
+            auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            const auto close = qScopeGuard([input] { input->isVisible() && input->close(); });
+            QCOMPARE(input->windowTitle(), "Ausrichtung");
+            QCOMPARE(input->labelText(),
+                     "Ausrichtung: 1 = Zentriert ; 2 = Rechtsbündig ; 3 = Linksbündig");
+            QCOMPARE(input->textValue(), "1");
+            QCOMPARE(input->cancelButtonText(), "Abbrechen");
+            QTest::keyClicks(input->findChild<QLineEdit *>(), "2,5");
+            QTest::keyClick(input->findChild<QLineEdit *>(), Qt::Key_Return);
+        });
+        form.findChild<QAction *>("Ausrichtung")->trigger();
+        QCOMPARE(state.AusrichtungsModus, 2);
+
+        QTimer::singleShot(0, [] {
+            auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            const auto close = qScopeGuard([message] { message->isVisible() && message->close(); });
+            QCOMPARE(message->windowTitle(), "Face On");
+            QCOMPARE(message->text(), "Messages mit Faces");
+            QCOMPARE(message->icon(), QMessageBox::Information);
+            QCOMPARE(message->textFormat(), Qt::PlainText);
+            QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        form.findChild<QAction *>("Face")->trigger();
+        QCOMPARE(state.Zeilenbreite, 38);
     }
 };
 
