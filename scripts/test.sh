@@ -3,7 +3,7 @@
 # for instance -DTARVOLIN_SANITIZE=ON.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${TARVOLIN_BUILD_DIR:-$root/build}
+build=${TARVOLIN_BUILD_DIR:-$root/build-test}
 
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVOLIN_WERROR=ON "$@"
