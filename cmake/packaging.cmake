@@ -1,17 +1,37 @@
-# A Debian package of the installed program: `cpack -G DEB` in the build directory.
+# A Debian package of the installed program: scripts/package.sh, or `cpack -G DEB` in the build
+# directory.
 set(CPACK_PACKAGE_NAME "tarvolin2000")
 set(CPACK_PACKAGE_VERSION "${TARVOLIN_VERSION}")
 set(CPACK_PACKAGE_VENDOR "Tarvolin team")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Composes the text of a game engine's four-line message window")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "compose the text of a game's four-line message window")
+# One paragraph per block, lines as Debian shows them (at most 80 characters).
+set(CPACK_PACKAGE_DESCRIPTION [[
+Tarvolin 2000 is a desktop tool with a German user interface that lays out up
+to four lines of a game engine's message window, centred, right- or
+left-aligned, for windows with and without a face graphic, and warns about
+lines that are too long.
+
+Menu commands add the engine's control codes for text colour, text speed,
+pauses and closing the window by itself, and a symbol table shows the codes of
+the special glyphs. The finished text is copied from the output box into the
+game.
+]])
 set(CPACK_PACKAGE_CONTACT "Tarvolin team <dev@tarvolin.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+# The section that matches the desktop entry's category.
+set(CPACK_DEBIAN_PACKAGE_SECTION "devel")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The libraries alone do not bring a platform plugin, the toolkit's German texts or the
 # about box's serif font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+
+if(UNIX AND NOT APPLE)
+    set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+    install(FILES packaging/copyright DESTINATION ${doc_dir})
+    tarvolin_install_gzipped(${PROJECT_SOURCE_DIR}/packaging/changelog ${doc_dir})
+endif()
 
 include(CPack)
