@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test the program, when missing.
+# Installs the Debian 12 packages needed to build and run the program, when missing.
+#   install-deps.sh [tests]
+# "tests" adds the tools the tests call.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config dpkg-dev
     qt6-base-dev qt6-translations-l10n qt6-qpa-plugins
     fonts-liberation
-    xvfb xauth
-    desktop-file-utils appstream python3
+    xvfb xauth python3
 )
+for group in "$@"; do
+    case $group in
+        # readelf, the desktop entry and metainfo validators, the Windows resource compiler
+        tests) packages+=(binutils desktop-file-utils appstream llvm) ;;
+        *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
