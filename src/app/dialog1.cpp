@@ -63,6 +63,8 @@ Dialog1::Dialog1(QWidget *parent)
 
     auto *image = new PixelPicture(this);
     image->setObjectName(QStringLiteral("Image1"));
+    // Screen readers announce the picture by what it shows.
+    image->setAccessibleName(QStringLiteral("Figur mit Schwert"));
     image->setGeometry(twipsRect(1800, 120, 1320, 1200));
     image->setScaledContents(true);
     image->setPixmap(QPixmap(QStringLiteral(":/tarvolin/about.png")));
