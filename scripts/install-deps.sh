@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build and run the program, when missing.
-#   install-deps.sh [tests]
-# "tests" adds the tools the tests call.
+#   install-deps.sh [tests] [screenshot]
+# "tests" adds the tools the tests call, "screenshot" those of scripts/screenshot.sh.
 set -euo pipefail
 
 packages=(
@@ -14,6 +14,7 @@ for group in "$@"; do
     case $group in
         # readelf, the desktop entry and metainfo validators, the Windows resource compiler
         tests) packages+=(binutils desktop-file-utils appstream llvm) ;;
+        screenshot) packages+=(xdotool imagemagick) ;;
         *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
     esac
 done
