@@ -25,16 +25,11 @@ struct ScriptedDialogs final : Dialogs {
 struct TestSession final : MessageWindow {
     std::array<QString, kLineCount> lines;
     QString ausgabe;
-    int ausgabeWrites = 0;
     Module1 state;
     ScriptedDialogs dialogs;
     Session session{state, *this, dialogs, QLocale(QLocale::German, QLocale::Germany)};
 
     QString zeile(int index) const override { return lines.at(index); }
     void setZeile(int index, const QString &text) override { lines.at(index) = text; }
-    void setAusgabe(const QString &text) override
-    {
-        ausgabe = text;
-        ++ausgabeWrites;
-    }
+    void setAusgabe(const QString &text) override { ausgabe = text; }
 };
