@@ -6,68 +6,78 @@
 
 namespace {
 
-// The answer with the locale's number symbols replaced by the C locale's ("-1234.5e-1"). Qt has
-// read it as a number, so every other character (group separators, blanks, direction marks)
-// carries no value and is dropped.
-QString cNotation(QString text, const QLocale &locale)
+constexpr char32_t kNone = 0xFFFFFFFF; // matches no character
+
+// The one character a locale symbol consists of, or kNone for a longer one, which Qt's reading
+// never matches.
+char32_t single(const QString &symbol)
 {
-    text.remove(locale.groupSeparator());
-    text.replace(locale.decimalPoint(), QStringLiteral("."));
-    text.replace(locale.exponential(), QStringLiteral("e"), Qt::CaseInsensitive);
-    const char32_t zero = locale.zeroDigit().toUcs4().value(0, U'0');
+    const QList<uint> ucs4 = symbol.toUcs4();
+    return ucs4.size() == 1 ? ucs4.front() : kNone;
+}
+
+// The answer in C notation ("-12.5e-1"), each character taken as QLocale::toDouble takes it;
+// nothing for a character whose meaning there is not known here.
+std::optional<QString> cNotation(QStringView answer, const QLocale &locale)
+{
+    const char32_t plus = single(locale.positiveSign());
+    const char32_t minus = single(locale.negativeSign());
+    const char32_t point = single(locale.decimalPoint());
+    const char32_t exponent = QChar::toCaseFolded(single(locale.exponential()));
+    const char32_t group = single(locale.groupSeparator());
+    const bool blankGroups = group == U'\u00a0' || group == U'\u202f';
+    const char32_t zero = single(locale.zeroDigit());
+
     QString c;
-    for (const char32_t ch : text.toUcs4()) {
-        if (ch >= zero && ch <= zero + 9)
+    c.reserve(answer.size());
+    for (const char32_t ch : answer.trimmed().toUcs4()) {
+        if (ch == u'+' || ch == plus)
+            c += u'+';
+        else if (ch == u'-' || ch == U'\u2212' || ch == minus)
+            c += u'-';
+        else if (ch == point)
+            c += u'.';
+        else if (ch == u'e' || ch == u'E' || QChar::toCaseFolded(ch) == exponent)
+            c += u'e';
+        else if (ch == group || (blankGroups && ch == u' '))
+            continue;
+        else if (ch >= zero && ch - zero < 10)
             c += QChar(u'0' + (ch - zero));
-        else if (ch < 128 && QByteArrayView("0123456789.e+-").contains(char(ch)))
+        else if (ch >= u'0' && ch <= u'9')
             c += QChar(ch);
+        else
+            return std::nullopt;
     }
     return c;
 }
 
-// Rounds a number in C notation to the nearest integer by its decimal digits, however many follow
-// the point: a half to the even neighbour, anything below down, anything above up.
-std::optional<qint16> roundDecimal(const QString &c)
+// The significant digits of a number in C notation: "-0.0250e1" gives "25".
+QString significantDigits(QStringView number)
 {
-    const qsizetype e = c.indexOf(u'e');
-    QString digits = e < 0 ? c : c.first(e);
-    const bool negative = digits.startsWith(u'-');
-    digits.remove(u'-').remove(u'+');
-    qsizetype point = digits.indexOf(u'.');
-    if (point < 0)
-        point = digits.size();
-    else
-        digits.remove(point, 1);
-    if (e >= 0) {
-        bool ok = false;
-        const qlonglong exponent = QStringView(c).sliced(e + 1).toLongLong(&ok);
-        // Read as finite, a number whose exponent does not fit 64 bits has no digit that counts.
-        if (!ok)
-            return qint16(0);
-        point += qBound(-100000LL, exponent, 100000LL);
-    }
+    QString digits = number.left(number.indexOf(u'e')).toString();
+    digits.remove(u'-').remove(u'+').remove(u'.');
+    while (digits.endsWith(u'0'))
+        digits.chop(1);
     const auto zeros = std::ranges::find_if(digits, [](QChar ch) { return ch != u'0'; });
-    point -= zeros - digits.begin();
-    digits.remove(0, zeros - digits.begin());
-    if (point > 5)
-        return std::nullopt;
+    return digits.sliced(zeros - digits.begin());
+}
 
-    int whole = 0;
-    QStringView fraction;
-    if (point >= 0) {
-        whole = digits.left(point).leftJustified(point, u'0').toInt();
-        fraction = QStringView(digits).mid(point);
-    }
-    const QChar first = fraction.isEmpty() ? u'0' : fraction.front();
-    const bool moreThanFive =
-        std::ranges::any_of(fraction.mid(1), [](QChar ch) { return ch != u'0'; });
-    if (first > u'5' || (first == u'5' && (moreThanFive || whole % 2 != 0)))
-        ++whole;
-    if (negative)
-        whole = -whole;
-    if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
+// Whether the answer, which Qt read as the half `half`, is above it (1), below it (-1) or exactly
+// it (0) in magnitude: a double keeps only about 16 significant digits, so 1,4999999999999999999
+// and 1,50000000000000000001 are both 1.5 there. Nothing when the digits cannot be read as Qt read
+// them.
+std::optional<int> compareWithHalf(QStringView answer, const QLocale &locale, double half)
+{
+    const std::optional<QString> c = cNotation(answer, locale);
+    bool ok = false;
+    // Our reading must agree with Qt's wherever a double can tell; otherwise Qt's decides.
+    if (!c || QLocale::c().toDouble(*c, &ok) != half || !ok)
         return std::nullopt;
-    return qint16(whole);
+    // Both numbers are that close to the half that their points stand at the same place: no power
+    // of ten lies between them. So the digits alone decide.
+    const int order =
+        significantDigits(*c).compare(significantDigits(QString::number(half, 'f', 1)));
+    return (order > 0) - (order < 0);
 }
 
 std::optional<qint16> parseNumericAnswer(QString answer, const QLocale &locale)
@@ -81,8 +91,17 @@ std::optional<qint16> parseNumericAnswer(QString answer, const QLocale &locale)
     const double value = locale.toDouble(answer, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
-    // The double has squeezed the digits already (1,4999999999999999999 is 1.5 there).
-    return roundDecimal(cNotation(answer, locale));
+    // Halves go to the even neighbour, unless the digits beyond the double's say otherwise.
+    double rounded = std::nearbyint(value);
+    if (std::abs(value - std::trunc(value)) == 0.5) {
+        if (const std::optional<int> order = compareWithHalf(answer, locale, value);
+            order && *order)
+            rounded = value + std::copysign(0.5, value) * *order;
+    }
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(rounded);
 }
 
 } // namespace

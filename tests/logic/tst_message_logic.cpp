@@ -129,10 +129,10 @@ private slots:
         number("blanks, tab, no-break space", " \t\u00a0-3 \t", -3);
         number("half up to even", "3,5", 4);
         number("above largest", "32767,5", 7);
-        number("smallest", "-32768,5", -32768);
+        number("smallest", "-32768,50", -32768);
         number("below smallest", "-32768,6", 7);
         number("exponent", "1e3", 1000);
-        number("infinity", "inf", 7);
+        number("not a number", "nan", 7);
         // Rounded by the digits, however many: a double would make these 1.5, 2.5 and 32767.5.
         number("long below half", "1,4999999999999999999", 1);
         number("long above half", "2,50000000000000000001", 3);
@@ -142,6 +142,32 @@ private slots:
             number(locale, QLocale(locale).toString(-2.5), -2, locale);
         number("Arabic sign alone", QLocale("ar_EG").negativeSign(), 7, "ar_EG");
         number("Hebrew mark between digits", "1\u200e2", 7, "he_IL");
+        // Every number Qt reads is taken as Qt reads it, whatever sign, exponent or digits it has,
+        // and its digits beyond a double's decide only a half.
+        number("typographic minus", "\u22121", -1);
+        number("exponent with typographic minus", "1E\u22122", 0, "en_US");
+        number("Swedish E", "1E0", 1, "sv_SE");
+        number("Arabic E", "\u0661E\u0660", 1, "ar_EG");
+        number("Swedish E, negative exponent", "5E-1", 0, "sv_SE");
+        number("zero with exponent", "0,0e7", 0);
+        number("exponent beyond 100000", "1" + QString(100001, u'0') + "e-100001", 1);
+        number("below a tenth", "0,04", 0);
+        number("typographic minus, long", "\u22122,50000000000000000001", -3);
+        number("half beyond exponent 100000", "25" + QString(100000, u'0') + "1E-100002", 3,
+               "sv_SE");
+        number("long exponent", "2\u066b50000000000000000001e+" + QString(100000, u'0'), 3,
+               "ar_EG");
+        number("plus, leading zeros, long", "+0,050000000000000000001e1", 1);
+        number("smallest, long", "-32768,50000000000000000001", 7);
+        number("Ukrainian exponent, long", "2,50000000000000000001\u04350", 3, "uk_UA");
+        number("blank groups, long", "\t1 234,50000000000000000001\u00a0", 1235, "fr_FR");
+        number("Adlam digits and groups, long",
+               "\U0001E959\u2E41\U0001E952\U0001E953\U0001E954.\U0001E955" +
+                   QString("\U0001E950").repeated(18) + "\U0001E951",
+               9235, "ff_Adlm_GN");
+        // Notations Qt writes but cannot read back stay no number.
+        number("Swedish exponent", "1\u00d710^0", 7, "sv_SE");
+        number("Arabic exponent", QLocale("ar_EG").toString(15.0, 'e', 1), 7, "ar_EG");
         QTest::newRow("on") << Run{
             "Face", {}, 0, {}, {1, 50, 1, 38}, "Face On: Messages mit Faces"};
         QTest::newRow("off") << Run{
