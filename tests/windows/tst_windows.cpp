@@ -1,6 +1,6 @@
 #include "app/form1.h"
 #include "app/qt_dialogs.h"
-#include "app/toolkit_translation.h"
+#include "app/startup.h"
 #include "test_session.h"
 
 #include <QtTest>
@@ -51,6 +51,15 @@ public:
     }
 
 private slots:
+    // As the program starts: its name, its icon in three sizes, the toolkit's texts in German.
+    void initTestCase()
+    {
+        setUpApplication();
+        QCOMPARE(QApplication::applicationName(), "Tarvolin 2000");
+        QCOMPARE(QApplication::windowIcon().availableSizes(),
+                 QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
+    }
+
     void windows_data()
     {
         QTest::addColumn<Qt::WindowType>("type");  // a tool window has no task-bar button
@@ -228,7 +237,6 @@ private slots:
     // and always closed: a question answered in the user's number format, and a message.
     void realBoxes()
     {
-        QVERIFY(installToolkitTranslation());
         Module1 state;
         QtDialogs dialogs;
         Form1 form(state, dialogs);

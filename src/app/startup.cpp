@@ -1,0 +1,25 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Tarvolin 2000"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVOLIN_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARVOLIN_APP_ID));
+    // One picture per size, so each size is drawn pixel for pixel instead of scaled.
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/tarvolin/icons/%1x%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+
+    // Without the catalogue the toolkit's texts stay English; nothing else depends on it.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
