@@ -131,7 +131,6 @@ private slots:
         number("above largest", "32767,5", 7);
         number("smallest", "-32768,50", -32768);
         number("below smallest", "-32768,6", 7);
-        number("exponent", "1e3", 1000);
         number("not a number", "nan", 7);
         // Rounded by the digits, however many: a double would make these 1.5, 2.5 and 32767.5.
         number("long below half", "1,4999999999999999999", 1);
@@ -152,18 +151,12 @@ private slots:
         number("zero with exponent", "0,0e7", 0);
         number("exponent beyond 100000", "1" + QString(100001, u'0') + "e-100001", 1);
         number("below a tenth", "0,04", 0);
-        number("typographic minus, long", "\u22122,50000000000000000001", -3);
-        number("half beyond exponent 100000", "25" + QString(100000, u'0') + "1E-100002", 3,
-               "sv_SE");
-        number("long exponent", "2\u066b50000000000000000001e+" + QString(100000, u'0'), 3,
-               "ar_EG");
-        number("plus, leading zeros, long", "+0,050000000000000000001e1", 1);
-        number("smallest, long", "-32768,50000000000000000001", 7);
-        number("Ukrainian exponent, long", "2,50000000000000000001\u04350", 3, "uk_UA");
+        number("Swedish E, long", "25" + QString(100000, u'0') + "1E-100002", 3, "sv_SE");
+        number("Arabic e, long", "2\u066b5000000000000001e+" + QString(100000, u'0'), 3, "ar_EG");
+        number("typographic minus, long", "\u221232768,50000000000000000001", 7);
+        number("plus, Ukrainian exponent, long", "+0,250000000000000000001\u04351", 3, "uk_UA");
         number("blank groups, long", "\t1 234,50000000000000000001\u00a0", 1235, "fr_FR");
-        number("Adlam digits and groups, long",
-               "\U0001E959\u2E41\U0001E952\U0001E953\U0001E954.\U0001E955" +
-                   QString("\U0001E950").repeated(18) + "\U0001E951",
+        number("Adlam, long", "𞥙⹁𞥒𞥓𞥔.𞥕" + QString("𞥐").repeated(18) + "𞥑",
                9235, "ff_Adlm_GN");
         // Notations Qt writes but cannot read back stay no number.
         number("Swedish exponent", "1\u00d710^0", 7, "sv_SE");
