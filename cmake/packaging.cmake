@@ -28,7 +28,21 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # about box's serif font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 
-if(UNIX AND NOT APPLE)
+# On Windows: a portable zip and a per-user installer, both of one folder with the program.
+if(WIN32)
+    set(CPACK_GENERATOR ZIP NSIS)
+    set(CPACK_PACKAGING_INSTALL_PREFIX "")
+    set(CPACK_PACKAGE_FILE_NAME "Tarvolin2000-${TARVOLIN_VERSION}-win64")
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tarvolin 2000")
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Tarvolin2000")
+    set(CPACK_NSIS_DISPLAY_NAME "Tarvolin 2000")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "tarvolin.exe")
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/tarvolin.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/tarvolin.ico)
+    # The installer script is our own: CMake's asks for an administrator.
+    set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
+    set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/windows/cpack-options.cmake)
+elseif(UNIX AND NOT APPLE)
     set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
     install(FILES packaging/copyright DESTINATION ${doc_dir})
     tarvolin_install_gzipped(${PROJECT_SOURCE_DIR}/packaging/changelog ${doc_dir})

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build and run the program, when missing.
-#   install-deps.sh [tests] [screenshot]
-# "tests" adds the tools the tests call, "screenshot" those of scripts/screenshot.sh.
+#   install-deps.sh [tests] [screenshot] [windows] [windows-check]
+# "tests" adds the tools the tests call, "screenshot" those of scripts/screenshot.sh, "windows"
+# the cross compiler and installer builder of scripts/windows.sh, "windows-check" Wine and the
+# tools that drive it.
 set -euo pipefail
 
 packages=(
@@ -15,6 +17,11 @@ for group in "$@"; do
         # readelf, the desktop entry and metainfo validators, the Windows resource compiler
         tests) packages+=(binutils desktop-file-utils appstream llvm) ;;
         screenshot) packages+=(xdotool imagemagick) ;;
+        # Qt for Windows is built from Debian's source with the host's Qt tools.
+        windows) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                            mingw-w64-x86-64-dev qt6-base-dev-tools nsis xz-utils perl) ;;
+        windows-check) packages+=(wine wine64 fonts-wine xdotool xclip imagemagick openbox wmctrl
+                                  x11-utils unzip bc locales) ;;
         *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
     esac
 done
