@@ -12,12 +12,9 @@ wine_session() {
     openbox >/dev/null 2>&1 &
     wine wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${2:-96}" /f >/dev/null
-    # Windows' own interface fonts are not at hand; Wine draws them with look-alikes.
-    local font
-    for font in "MS Shell Dlg" "MS Shell Dlg 2" Tahoma "Segoe UI"; do
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /d "Liberation Sans" /f \
-            >/dev/null
-    done
+    # Wine's own fonts (Tahoma for the interface, Marlett for the title-bar buttons) are found
+    # only in the prefix.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     # Qt Test writes to the debugger on Windows unless told to use the console; Wine passes no
     # QT_ variable of the Linux environment through.
     wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
