@@ -150,6 +150,9 @@ check "every shipped DLL is loaded, no other" \
     "$(cd "$portable" && find . -name '*.dll' -printf '%f\n' | tr '[:upper:]' '[:lower:]' | sort)" \
     "$(grep -o '[^\\]*\.dll" at [0-9A-F]*: native' "$build/wine-check/loaded.log" |
         cut -d'"' -f1 | tr '[:upper:]' '[:lower:]' | sort -u)"
+check "platform and style plugins loaded" $'qwindows.dll\nqwindowsvistastyle.dll' \
+    "$(grep -o 'qwindows[a-z]*\.dll" at [0-9A-F]*: native' "$build/wine-check/loaded.log" |
+        cut -d'"' -f1 | sort -u)"
 # The start-up set-up, tested where the shipped folder puts Qt's German catalogue.
 cp "$build/tst_windows.exe" "$qt/bin/Qt6Test.dll" "$portable/"
 cp "$qt/plugins/platforms/qoffscreen.dll" "$portable/platforms/"
