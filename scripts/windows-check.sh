@@ -8,12 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARVOLIN_BUILD_DIR:-$root/build-windows}
 
-if [[ "${TARVOLIN_ON_DISPLAY:-}" != 1 ]]; then
-    "$root/scripts/windows.sh"
-    "$root/scripts/install-deps.sh" windows-check
-    TARVOLIN_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0"
-fi
 source "$root/scripts/wine-session.sh"
+on_virtual_display "$0" 1280x1024
 
 failures=0
 check() { # name, expected, actual

@@ -7,12 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARVOLIN_BUILD_DIR:-$root/build-windows}
 
-if [[ "${TARVOLIN_ON_DISPLAY:-}" != 1 ]]; then
-    "$root/scripts/windows.sh"
-    "$root/scripts/install-deps.sh" windows-check
-    TARVOLIN_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0"
-fi
 source "$root/scripts/wine-session.sh"
+on_virtual_display "$0" 1600x1200
 
 # Saves the window titled $2 as docs/windows-$1-$scale.png, without time stamps so that the same
 # window gives the same file.

@@ -1,5 +1,15 @@
-# Sourced by the Windows scripts, on a virtual X display: Wine set up like a German user's
-# Windows, and helpers that drive the program's windows by their titles as a user would.
+# Sourced by the Windows scripts that run the program under Wine: Wine set up like a German
+# user's Windows on a virtual X display, and helpers that drive the program's windows by their
+# titles as a user would. The script sets $root, the project folder.
+
+# Builds with scripts/windows.sh, installs Wine and the tools that drive it, and runs the calling
+# script $1 again on a virtual display of $2 pixels, unless it runs on one already.
+on_virtual_display() {
+    [[ "${TARVOLIN_ON_DISPLAY:-}" != 1 ]] || return 0
+    "$root/scripts/windows.sh"
+    "$root/scripts/install-deps.sh" windows-check
+    TARVOLIN_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 ${2}x24" "$1"
+}
 
 # A fresh Wine prefix in $1 at $2 dots per inch (96 is 100 %, 144 is 150 %), a German locale,
 # and a window manager for the close box.
