@@ -18,7 +18,10 @@ wine_session() {
     rm -rf "$WINEPREFIX"
     # Wine reads Linux paths in the Linux locale: a German one, compiled without changing the
     # machine's own locales.
-    [[ -d $LOCPATH/de_DE.UTF-8 ]] || { mkdir -p "$LOCPATH" && localedef -i de_DE -f UTF-8 "$LOCPATH/de_DE.UTF-8"; }
+    if [[ ! -d $LOCPATH/de_DE.UTF-8 ]]; then
+        mkdir -p "$LOCPATH"
+        localedef -i de_DE -f UTF-8 "$LOCPATH/de_DE.UTF-8"
+    fi
     openbox >/dev/null 2>&1 &
     wine wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${2:-96}" /f >/dev/null
