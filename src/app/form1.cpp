@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -222,6 +223,14 @@ void Form1::Form_Load()
 {
     m_session.state.AusrichtungsModus = kCentred;
     m_session.state.Zeilenbreite = kNoFaceWidth;
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the focused button, as in the other windows; in an input line it does nothing,
+    // since the window has no default button.
+    if (!pressFocusedButtonOnEnter(this, event))
+        QMainWindow::keyPressEvent(event);
 }
 
 void Form1::Beenden_Click()

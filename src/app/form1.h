@@ -46,6 +46,9 @@ public:
     void Schließen_Click();
     void Pünktchen_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildMenus();
     void buildToolbar(QWidget *clientArea);

@@ -128,6 +128,7 @@ private slots:
             };
         number("blanks, tab, no-break space", " \t\u00a0-3 \t", -3);
         number("half up to even", "3,5", 4);
+        number("half with trailing zero", "3,50", 4);
         number("above largest", "32767,5", 7);
         number("smallest", "-32768,50", -32768);
         number("below smallest", "-32768,6", 7);
@@ -140,6 +141,7 @@ private slots:
         for (const char *locale : {"ar_EG", "ar_SA", "fa_IR", "he_IL", "ur_PK", "de_DE", "en_US"})
             number(locale, QLocale(locale).toString(-2.5), -2, locale);
         number("Arabic sign alone", QLocale("ar_EG").negativeSign(), 7, "ar_EG");
+        number("Arabic plus sign", QLocale("ar_EG").positiveSign() + "\u0663", 3, "ar_EG");
         number("Hebrew mark between digits", "1\u200e2", 7, "he_IL");
         // Every number Qt reads is taken as Qt reads it, whatever sign, exponent or digits it has,
         // and its digits beyond a double's decide only a half.

@@ -124,6 +124,48 @@ private slots:
         }
     }
 
+    // Every control lies inside its parent and inside the window's client area, and no two controls
+    // of one parent overlap, but where the layout means them to: in the about box the version lies
+    // over the lower part of the name's rectangle, and both rectangles run past the bottom edge; in
+    // the symbol dialog the frames "Symbole" and "Art" share one pixel row.
+    void layout_data()
+    {
+        QTest::addColumn<QStringList>("onPurpose"); // "A+B" may overlap; "A" may leave the window
+        // The menu bar stands above the client area.
+        QTest::newRow("Form1") << QStringList{"QMenuBar"};
+        QTest::newRow("Dialog") << QStringList{"Frame1+Frame2"};
+        QTest::newRow("Dialog1") << QStringList{"Label1+Label2", "Label1", "Label2"};
+    }
+    void layout()
+    {
+        QFETCH(QStringList, onPurpose);
+        MainWindow f;
+        QWidget *window = f.show(QTest::currentDataTag());
+        auto *mainWindow = qobject_cast<QMainWindow *>(window);
+        const QRect client = mainWindow ? mainWindow->centralWidget()->geometry() : window->rect();
+        const auto name = [](const QWidget *w) {
+            return w->objectName().isEmpty() ? w->accessibleName() + w->metaObject()->className()
+                                             : w->objectName();
+        };
+        QStringList faults;
+        for (const QWidget *control : window->findChildren<QWidget *>()) {
+            // The toolkit's own parts of a control are the control's business.
+            if (control->objectName().startsWith("qt_") || !control->isVisibleTo(window))
+                continue;
+            const QWidget *parent = control->parentWidget();
+            if (!onPurpose.contains(name(control)) &&
+                (!parent->rect().contains(control->geometry()) ||
+                 !client.contains(QRect(control->mapTo(window, QPoint()), control->size()))))
+                faults << name(control) + " leaves " + name(parent) + " or the window";
+            for (const QWidget *other : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (name(control) < name(other) && other->isVisibleTo(window) &&
+                    control->geometry().intersects(other->geometry()) &&
+                    !onPurpose.contains(name(control) + "+" + name(other)))
+                    faults << name(control) + " overlaps " + name(other);
+        }
+        QCOMPARE(faults.join("; "), QString());
+    }
+
     // One instance each. "OK" hides it and keeps it: Esc, and Enter or Space on the focused "OK",
     // do what the window's buttons do. The close box unloads it. Ending the program takes it along,
     // visible (by "Beenden") or hidden (by the main window's close box).
@@ -178,9 +220,14 @@ private slots:
         auto *combo = f.find<QComboBox>("Combo", dialog);
         auto *code = f.find<QLineEdit>("tCode", dialog);
         QCOMPARE(list->count(), 52);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         for (const char *category : {"planeten", "Planeten"}) {
+            combo->setFocus();
             combo->clearEditText();
             QTest::keyClicks(combo, category);
+            // Leaving the box keeps the text as typed, in its own letter case.
+            QTest::keyClick(combo, Qt::Key_Tab);
+            QCOMPARE(combo->currentText(), category);
             f.click("bt_Liste", dialog);
             QCOMPARE(list->count(), category[0] == 'P' ? 13 : 52);
         }
@@ -195,7 +242,7 @@ private slots:
     }
 
     // A message typed and evaluated, centred at width 50 as after start-up, then decorated from
-    // the menu and the toolbar, and copied. Enter and Esc in a line do nothing.
+    // the menu and the toolbar, and copied.
     void typedMessageToCopy()
     {
         MainWindow f;
@@ -203,9 +250,6 @@ private slots:
             f.click(refresh);
         auto *line1 = f.find<QLineEdit>("t_Zeile1_0");
         QTest::keyClicks(line1, "Hallo Welt!");
-        QTest::keyClick(line1, Qt::Key_Return);
-        QTest::keyClick(line1, Qt::Key_Escape);
-        QCOMPARE(f.output(), QString());
         f.click("bt_Auswerten");
         f.dialogs.answers = {"1", "4", "2", "20", "3", "2"};
         for (const char *command : {"Farbe", "Geschwindigkeit", "Pünktchen", "Schließen"})
@@ -231,6 +275,36 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(f.find<QLineEdit>(QString("t_Zeile1_%1").arg(i))->text(), QString());
         QCOMPARE(f.output(), copied);
+    }
+
+    // Enter presses the focused button, as Space does; in an input line it does nothing, and Esc
+    // does nothing anywhere.
+    void keysOnFocus_data()
+    {
+        QTest::addColumn<int>("tabs"); // from input line 1
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("evaluated");
+        QTest::addColumn<QString>("line1");
+        QTest::newRow("Return in a line") << 0 << Qt::Key_Return << false << "Zeile 1x";
+        QTest::newRow("Return on Auswerten") << 4 << Qt::Key_Return << true << "Zeile 1x";
+        QTest::newRow("Space on Auswerten") << 4 << Qt::Key_Space << true << "Zeile 1x";
+        QTest::newRow("Esc on Auswerten") << 4 << Qt::Key_Escape << false << "Zeile 1x";
+        QTest::newRow("Enter on Refresh") << 6 << Qt::Key_Enter << false << "";
+    }
+    void keysOnFocus()
+    {
+        QFETCH(int, tabs);
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, evaluated);
+        QFETCH(QString, line1);
+        MainWindow f;
+        QVERIFY(QTest::qWaitForWindowActive(f.show("Form1")));
+        QTest::keyClicks(QApplication::focusWidget(), "x");
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(f.output().startsWith(QString(21, u' ') + "Zeile 1x\n"), evaluated);
+        QCOMPARE(f.find<QLineEdit>("t_Zeile1_0")->text(), line1);
     }
 
     // The toolkit's own boxes, in German, each checked and answered from inside its event loop
