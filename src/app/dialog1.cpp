@@ -1,7 +1,7 @@
 #include "app/dialog1.h"
 
-#include "app/controls.h"
-#include "app/twips.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,13 +1,13 @@
 #include "app/form1.h"
 
-#include "app/controls.h"
-#include "app/secondary_window.h"
-#include "app/twips.h"
 #include "codes/alignment_settings.h"
 #include "codes/colour_speed.h"
 #include "codes/delay_close.h"
 #include "layout/clearing.h"
 #include "layout/evaluation.h"
+#include "widgets/controls.h"
+#include "widgets/secondary_window.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #include "symbols/dialog.h"
 
-#include "app/controls.h"
-#include "app/twips.h"
 #include "symbols/symbol_catalogue.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QCompleter>
