@@ -19,3 +19,17 @@ std::optional<QStringList> symbolNamesIn(QStringView categoryName);
 
 // The code of the glyph whose display name is exactly this text; nothing for any other text.
 std::optional<QString> symbolCodeOf(QStringView name);
+
+// The catalogue index of the glyph a code such as "$A" draws; nothing for any other text.
+std::optional<int> symbolIndexOfCode(QStringView code);
+
+inline constexpr int kGlyphPixels = 12;
+
+// How the engine's message window draws a glyph, two cells wide.
+struct SymbolGlyph {
+    // The character that stands for the glyph in plain text, as screen readers announce it.
+    char32_t symbol;
+    // kGlyphPixels rows of kGlyphPixels pixels, '#' where the glyph is drawn in the text colour.
+    const char *picture;
+};
+SymbolGlyph symbolGlyph(int index);

@@ -1,0 +1,142 @@
+#include "preview/message_preview.h"
+
+#include <QTest>
+
+using Frames = QList<qint64>;
+
+namespace {
+
+// A row as text: what its cells show, "{n}" where the colour turns to n, a glyph in "<>", what is
+// not interpreted in "«»".
+QString describe(const PreviewRow &row)
+{
+    QString text;
+    int colour = 0;
+    bool marked = false;
+    for (const PreviewSign &sign : row.signs) {
+        if (marked && !sign.uninterpreted)
+            text += u'»';
+        if (sign.colour != colour)
+            text += QString("{%1}").arg(sign.colour);
+        if (!marked && sign.uninterpreted)
+            text += u'«';
+        marked = sign.uninterpreted;
+        colour = sign.colour;
+        const QString shown = row.shown.sliced(sign.column, sign.width);
+        text += sign.glyph < 0 ? shown : '<' + shown + '>';
+    }
+    return marked ? text + u'»' : text;
+}
+
+const QString kNotInterpreted = "Zeile 1 enthält Codes, die das Spiel nicht auswertet (markiert).";
+
+} // namespace
+
+// The output text as the game's message window shows it and plays it, without any window.
+class TestPreview : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lineWidth");
+        QTest::addColumn<QStringList>("rows"); // described; the window's four, then those below
+        QTest::addColumn<QStringList>("notes");
+
+        const auto row = [](const char *name, const QString &text, const QString &shown,
+                            const QStringList &notes = {}) {
+            QTest::newRow(name) << text << 50 << QStringList{shown, "", "", ""} << notes;
+        };
+        row("colour", R"(a\C[3]b\C[0]c)", "a{3}b{0}c");
+        row("colour 19 and 20", R"(\C[19]a\C[20]b)", "{19}a«\\C[20]»b", {kNotInterpreted});
+        row("speed, delay and close take no cell", R"(\S[20]a\.b\^)", "ab");
+        row("backslashes", R"(a\\b\\\\)", R"(a\b\\)");
+        row("code left open", R"(\C[)", "«\\C[»", {kNotInterpreted});
+        row("number left open", R"(\C[1 )", "«\\C[1» ", {kNotInterpreted});
+        row("speed 0", R"(\S[0])", "«\\S[0]»", {kNotInterpreted});
+        row("leading zero", R"(\C[05])", "«\\C[05]»", {kNotInterpreted});
+        row("no bracket", R"(\Cx)", "«\\C»x", {kNotInterpreted});
+        row("other letter", R"(\c[1])", "«\\c»[1]", {kNotInterpreted});
+        row("backslash at the end", R"(a\)", "a«\\»", {kNotInterpreted});
+        row("glyphs", "$A$z", "<🗡><↙\u2060>");
+        row("dollar before no glyph's letter", "$ä$1$", "$ä$1$");
+        row("surrogate pair", "😀x", "😀x");
+        row("lone surrogates", QString("%1a%2").arg(QChar(0xd800), QChar(0xdc00)), "\ufffda\ufffd");
+        row("control characters", "a\tb\x01\u2028", "a\ufffdb\ufffd\ufffd");
+        row("51 at 50", QString(51, u'x'), QString(51, u'x'), {"Zeile 1 ist 1 Zeichen zu lang."});
+        row("1 MiB", QString(1 << 20, u'x'), QString(60, u'x'),
+            {"Zeile 1 ist 1048526 Zeichen zu lang."});
+
+        QTest::newRow("38 at 38") << QString(38, u'x') << 38
+                                  << QStringList{QString(38, u'x'), "", "", ""} << QStringList{};
+        QTest::newRow("glyph past the cells laid out at 26")
+            << QString(47, u'x') + "$A" << 26 << QStringList{QString(47, u'x'), "", "", ""}
+            << QStringList{"Zeile 1 ist 11 Zeichen zu lang."};
+        QTest::newRow("colour across line ends")
+            << "\\C[4]a\r\nb\\C[0]c\nd\re" << 50 << QStringList{"{4}a", "{4}b{0}c", "d", "e"}
+            << QStringList{};
+        QTest::newRow("LF CR is two line ends")
+            << "a\n\rb" << 50 << QStringList{"a", "", "b", ""} << QStringList{};
+        QTest::newRow("empty") << "" << 50 << QStringList{"", "", "", ""} << QStringList{};
+        QTest::newRow("empty evaluation") << "\r\n\r\n\r\n"
+                                          << 50 << QStringList{"", "", "", ""} << QStringList{};
+        QTest::newRow("fifth line") << "\r\n\r\n\r\n\r\n5" << 50 << QStringList{"", "", "", "", "5"}
+                                    << QStringList{"Zeile 5 steht nicht im Fenster."};
+        QTest::newRow("100000 lines")
+            << QString("x\n").repeated(99999) + "x" << 50 << QStringList(7, "x")
+            << QStringList{"Zeilen 5 bis 100000 stehen nicht im Fenster."};
+    }
+    void rows()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, lineWidth);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, notes);
+        const MessagePreview preview = previewMessage(text, qint16(lineWidth));
+        QStringList described;
+        for (const PreviewRow &row : preview.rows)
+            described << describe(row);
+        QCOMPARE(described, rows);
+        QCOMPARE(previewNotes(preview), notes);
+    }
+
+    // Frames of the window's signs, on a virtual clock at 60 frames a second.
+    void playback_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Frames>("frames");
+        QTest::addColumn<qint64>("end");
+        QTest::addColumn<PlaybackStep>("then");
+
+        const auto waits = PlaybackStep::WaitingForKey;
+        QTest::newRow("speed at start") << "abc" << Frames{0, 1, 2} << 3LL << waits;
+        QTest::newRow("speed from its place on")
+            << R"(a\S[5]bc)" << Frames{0, 1, 6} << 11LL << waits;
+        QTest::newRow("speed across lines") << "\\S[20]a\r\nb" << Frames{0, 20} << 40LL << waits;
+        QTest::newRow("delay") << R"(a\.b)" << Frames{0, 16} << 17LL << waits;
+        QTest::newRow("glyph and pair, a step each") << "$A😀" << Frames{0, 1} << 2LL << waits;
+        QTest::newRow("closes") << "\r\n\r\n\r\nx\\.\\^" << Frames{0} << 16LL
+                                << PlaybackStep::Closed;
+        QTest::newRow("below the window") << "\r\n\r\n\r\n\r\n\\^x" << Frames{} << 0LL << waits;
+    }
+    void playback()
+    {
+        QFETCH(QString, text);
+        QFETCH(Frames, frames);
+        QFETCH(qint64, end);
+        QFETCH(PlaybackStep, then);
+        const MessagePreview preview = previewMessage(text, 50);
+        Frames shown;
+        for (int row = 0; row < kWindowRows; ++row)
+            for (const PreviewSign &sign : preview.rows.at(row).signs)
+                shown << sign.frame;
+        QCOMPARE(shown, frames);
+        if (end > 0)
+            QCOMPARE(playbackStepAt(preview, end - 1), PlaybackStep::Writing);
+        QCOMPARE(playbackStepAt(preview, end), then);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPreview)
+#include "tst_preview.moc"
