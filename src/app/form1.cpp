@@ -84,6 +84,7 @@ Form1::~Form1()
     // The secondary windows have no owner, so nothing else would take them down.
     delete m_dialog.data();
     delete m_dialog1.data();
+    delete m_vorschau.data();
 }
 
 void Form1::addMenuItem(QMenu *menu, const QString &name, const QString &caption,
@@ -117,6 +118,8 @@ void Form1::buildMenus()
                 &Form1::Symbole_Click);
     addMenuItem(optionen, QStringLiteral("Pünktchen"), QStringLiteral("...(Schweigen)"),
                 &Form1::Pünktchen_Click);
+    addMenuItem(optionen, QStringLiteral("Vorschau"), QStringLiteral("&Vorschau"),
+                &Form1::Vorschau_Click);
 
     QMenu *hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe"));
@@ -281,16 +284,25 @@ void Form1::bt_Refresh_All_Click()
 void Form1::Ausrichtung_Click()
 {
     askAlignment(m_session);
+    lineWidthMayHaveChanged();
 }
 
 void Form1::Face_Click()
 {
     toggleFaceFromMenu(m_session);
+    lineWidthMayHaveChanged();
 }
 
 void Form1::Toolbar1_ButtonClick(QAction *button)
 {
     toolbarButtonClicked(m_session, button->text());
+    lineWidthMayHaveChanged();
+}
+
+void Form1::lineWidthMayHaveChanged()
+{
+    if (m_vorschau)
+        m_vorschau->refresh();
 }
 
 void Form1::Farbe_Click()
@@ -311,4 +323,9 @@ void Form1::Schließen_Click()
 void Form1::Pünktchen_Click()
 {
     addPause(m_session);
+}
+
+void Form1::Vorschau_Click()
+{
+    showSecondaryWindow(m_vorschau, std::as_const(*Zindral), std::as_const(m_session.state));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialog1.h"
+#include "preview/preview_window.h"
 #include "state/session.h"
 #include "symbols/dialog.h"
 
@@ -45,6 +46,7 @@ public:
     void Geschwindigkeit_Click();
     void Schließen_Click();
     void Pünktchen_Click();
+    void Vorschau_Click();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -56,6 +58,8 @@ private:
     void buildOutputFrame(QWidget *clientArea);
     void addMenuItem(QMenu *menu, const QString &name, const QString &caption,
                      void (Form1::*handler)());
+    // The preview follows the output box by itself; the line width it must be told.
+    void lineWidthMayHaveChanged();
 
     Session m_session;
     QToolBar *Toolbar1 = nullptr;
@@ -63,4 +67,5 @@ private:
     QPlainTextEdit *Zindral = nullptr;
     QPointer<Dialog> m_dialog;
     QPointer<Dialog1> m_dialog1;
+    QPointer<PreviewWindow> m_vorschau;
 };

@@ -25,12 +25,14 @@ struct MainWindow {
     }
     void trigger(const QString &menuItem) const { find<QAction>(menuItem)->trigger(); }
     QString output() const { return find<QPlainTextEdit>("Zindral")->toPlainText(); }
-    // Shows the main window ("Form1") and, through its menu, "Dialog" or "Dialog1".
+    // Shows the main window ("Form1") and, through its menu, "Dialog", "Dialog1" or "Vorschau".
     QWidget *show(const QString &window) const
     {
         form->show();
-        if (window != "Form1")
-            trigger(window == "Dialog" ? "Symbole" : "About");
+        const QMap<QString, QString> menuItems{
+            {"Dialog", "Symbole"}, {"Dialog1", "About"}, {"Vorschau", "Vorschau"}};
+        if (menuItems.contains(window))
+            trigger(menuItems[window]);
         for (QWidget *shown : QApplication::topLevelWidgets())
             if (shown->objectName() == window && shown->isVisible())
                 return shown;
@@ -38,7 +40,7 @@ struct MainWindow {
     }
 };
 
-// The three windows driven as the user drives them, on the offscreen platform.
+// The four windows driven as the user drives them, on the offscreen platform.
 class TestWindows : public QObject {
     Q_OBJECT
 
@@ -80,7 +82,7 @@ private slots:
                    QStringList({"&Datei", "&Beenden", "&Messsageoptionen",
                                 "Schrift&geschwindigkeit", "&Farbe", "Aus&richtung",
                                 "Au&tomatisches Schließen", "&Face On/Off", "S&ymbole",
-                                "...(Schweigen)", "&Hilfe", "Abo&ut"});
+                                "...(Schweigen)", "&Vorschau", "&Hilfe", "Abo&ut"});
         QTest::newRow("Dialog") << Qt::Tool
                                 << QStringList({"OKButton", "symbol_Liste", "Combo", "bt_Liste",
                                                 "tCode", "bt_Ausgabe", "OKButton"})
@@ -89,6 +91,8 @@ private slots:
                                                 "Code ausgeben"});
         QTest::newRow("Dialog1") << Qt::Tool << QStringList({"OKButton", "OKButton"})
                                  << QStringList({"About", "OK", "Tarvolin 2000™", "v. 3.00.00"});
+        QTest::newRow("Vorschau") << Qt::Tool << QStringList({"bt_Abspielen", "bt_Abspielen"})
+                                  << QStringList({"Vorschau", "Abspielen"});
     }
     void windows()
     {
@@ -135,6 +139,7 @@ private slots:
         QTest::newRow("Form1") << QStringList{"QMenuBar"};
         QTest::newRow("Dialog") << QStringList{"Frame1+Frame2"};
         QTest::newRow("Dialog1") << QStringList{"Label1+Label2", "Label1", "Label2"};
+        QTest::newRow("Vorschau") << QStringList{};
     }
     void layout()
     {
@@ -168,28 +173,33 @@ private slots:
 
     // One instance each. "OK" hides it and keeps it: Esc, and Enter or Space on the focused "OK",
     // do what the window's buttons do. The close box unloads it. Ending the program takes it along,
-    // visible (by "Beenden") or hidden (by the main window's close box).
+    // visible or hidden, by "Beenden" or by the main window's close box.
     void secondaryWindows_data()
     {
+        QTest::addColumn<bool>("buttonHides");
         QTest::addColumn<bool>("escHides");
         QTest::addColumn<bool>("endByMenu");
-        QTest::newRow("Dialog") << true << true;
-        QTest::newRow("Dialog1") << false << false;
+        QTest::addColumn<bool>("endHidden");
+        QTest::newRow("Dialog") << true << true << true << false;
+        QTest::newRow("Dialog1") << true << false << false << true;
+        QTest::newRow("Vorschau") << false << false << false << false;
     }
     void secondaryWindows()
     {
+        QFETCH(bool, buttonHides);
         QFETCH(bool, escHides);
         QFETCH(bool, endByMenu);
+        QFETCH(bool, endHidden);
         auto f = std::make_unique<MainWindow>();
         const QString name = QTest::currentDataTag();
         QPointer<QWidget> window = f->show(name);
         QCOMPARE(window->parentWidget(), nullptr);
-        QVERIFY(!f->find<QPushButton>("OKButton", window)->isDefault());
         for (const auto key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
             QCOMPARE(f->show(name), window.data());
             QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(!qobject_cast<QPushButton *>(window->focusWidget())->isDefault());
             QTest::keyClick(QApplication::focusWidget(), key);
-            QCOMPARE(window->isHidden(), key != Qt::Key_Escape || escHides);
+            QCOMPARE(window->isHidden(), key == Qt::Key_Escape ? escHides : buttonHides);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QVERIFY(window->close());
@@ -197,7 +207,7 @@ private slots:
         QVERIFY(window.isNull());
 
         window = f->show(name);
-        window->setHidden(!endByMenu);
+        window->setHidden(endHidden);
         QTimer::singleShot(0, [&] { endByMenu ? f->trigger("Beenden") : void(f->form->close()); });
         // Should the program not end, this stops the loop, and the check below fails.
         bool ended = true;
@@ -305,6 +315,67 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), key);
         QCOMPARE(f.output().startsWith(QString(21, u' ') + "Zeile 1x\n"), evaluated);
         QCOMPARE(f.find<QLineEdit>("t_Zeile1_0")->text(), line1);
+    }
+
+    // The preview follows the output box, whatever changes it, and the face setting, and tells a
+    // screen reader what each row shows in which colour. Played from the keyboard, a message with
+    // the close code writes itself and closes; a change of the text stops it.
+    void preview()
+    {
+        MainWindow f;
+        QWidget *window = f.show("Vorschau");
+        QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name),
+                 "Vorschau");
+        QAccessibleInterface *canvas =
+            QAccessible::queryAccessibleInterface(f.find("Nachricht", window));
+        const auto rows = [canvas] {
+            QStringList rows;
+            for (int i = 0; i < canvas->childCount(); ++i) {
+                QAccessibleTextInterface *row = canvas->child(i)->textInterface();
+                rows << canvas->child(i)->text(QAccessible::Name) + ": " +
+                            row->text(0, row->characterCount());
+            }
+            return rows;
+        };
+        const auto colour = [canvas](int row, int offset) {
+            int start = 0, end = 0;
+            return canvas->child(row)->textInterface()->attributes(offset, &start, &end);
+        };
+        auto *hinweis = f.find<QLabel>("Hinweis", window);
+        QCOMPARE(rows(), QStringList({"Zeile 1: ", "Zeile 2: ", "Zeile 3: ", "Zeile 4: "}));
+
+        f.find<QLineEdit>("t_Zeile1_0")->setText(QString(45, u'x'));
+        f.click("bt_Auswerten");
+        const QString line1 = "Zeile 1:    " + QString(45, u'x');
+        QCOMPARE(rows(), QStringList({line1, "Zeile 2: " + QString(22, u' ') + "Zeile 2",
+                                      "Zeile 3: " + QString(22, u' ') + "Zeile 3",
+                                      "Zeile 4: " + QString(22, u' ') + "Zeile 4"}));
+        f.dialogs.answers = {"2", "4"};
+        f.trigger("Farbe");
+        QCOMPARE(colour(0, 3), "color:rgb(255,255,255);");
+        QVERIFY(colour(1, 22).startsWith("color:rgb("));
+        QVERIFY(colour(1, 22) != colour(0, 3));
+
+        QCOMPARE(hinweis->text(), "");
+        auto *toolbar = f.find<QToolBar>("Toolbar1");
+        QTest::mouseClick(toolbar->widgetForAction(toolbar->actions().last()), Qt::LeftButton);
+        QCOMPARE(hinweis->text(), "Zeile 1 ist 10 Zeichen zu lang.");
+        QCOMPARE(colour(0, 47), "color:rgb(255,255,255);background-color:rgb(112,16,16);");
+
+        auto *output = f.find<QPlainTextEdit>("Zindral");
+        output->selectAll();
+        QTest::keyClicks(output, R"(Hi$z\^)");
+        QCOMPARE(rows(),
+                 QStringList({"Zeile 1: Hi↙\u2060", "Zeile 2: ", "Zeile 3: ", "Zeile 4: "}));
+
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        auto *zustand = f.find<QLabel>("Zustand", window);
+        QTRY_COMPARE(zustand->text(), "Das Fenster hat sich von selbst geschlossen.");
+        QCOMPARE(rows(), QStringList({"Zeile 1: ", "Zeile 2: ", "Zeile 3: ", "Zeile 4: "}));
+        QTest::keyClick(output, Qt::Key_Backspace);
+        QCOMPARE(zustand->text(), "");
+        QCOMPARE(rows().first(), "Zeile 1: Hi↙\u2060\\");
     }
 
     // The toolkit's own boxes, in German, each checked and answered from inside its event loop
