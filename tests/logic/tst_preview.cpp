@@ -63,7 +63,8 @@ private slots:
         row("dollar before no glyph's letter", "$ä$1$", "$ä$1$");
         row("surrogate pair", "😀x", "😀x");
         row("lone surrogates", QString("%1a%2").arg(QChar(0xd800), QChar(0xdc00)), "\ufffda\ufffd");
-        row("control characters", "a\tb\x01\u2028", "a\ufffdb\ufffd\ufffd");
+        row("characters that cannot be shown", "a\tb\x01\u2028\U000F0000",
+            "a\ufffdb\ufffd\ufffd\ufffd\u2060");
         row("51 at 50", QString(51, u'x'), QString(51, u'x'), {"Zeile 1 ist 1 Zeichen zu lang."});
         row("1 MiB", QString(1 << 20, u'x'), QString(60, u'x'),
             {"Zeile 1 ist 1048526 Zeichen zu lang."});

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/qt_dialogs.h"
 #include "app/startup.h"
+#include "preview/message_preview.h"
 #include "test_session.h"
 
 #include <QtTest>
@@ -362,20 +363,49 @@ private slots:
         QCOMPARE(hinweis->text(), "Zeile 1 ist 10 Zeichen zu lang.");
         QCOMPARE(colour(0, 47), "color:rgb(255,255,255);background-color:rgb(112,16,16);");
 
+        // About 140 characters take more than two seconds, far longer than the test waits.
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        auto *zustand = f.find<QLabel>("Zustand", window);
+        QTest::qWait(100);
+        QCOMPARE(zustand->text(), "Die Nachricht wird geschrieben …");
         auto *output = f.find<QPlainTextEdit>("Zindral");
         output->selectAll();
         QTest::keyClicks(output, R"(Hi$z\^)");
         QCOMPARE(rows(),
                  QStringList({"Zeile 1: Hi↙\u2060", "Zeile 2: ", "Zeile 3: ", "Zeile 4: "}));
+        QTest::qWait(100);
+        QCOMPARE(zustand->text(), "");
 
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        auto *zustand = f.find<QLabel>("Zustand", window);
+        QTest::keyClick(f.find("bt_Abspielen", window), Qt::Key_Space);
         QTRY_COMPARE(zustand->text(), "Das Fenster hat sich von selbst geschlossen.");
         QCOMPARE(rows(), QStringList({"Zeile 1: ", "Zeile 2: ", "Zeile 3: ", "Zeile 4: "}));
-        QTest::keyClick(output, Qt::Key_Backspace);
-        QCOMPARE(zustand->text(), "");
-        QCOMPARE(rows().first(), "Zeile 1: Hi↙\u2060\\");
+    }
+
+    // Bad text in the output box draws, and only what the preview can show is laid out.
+    void previewOfBadText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1 MiB line") << QString(1 << 20, u'x');
+        QTest::newRow("100000 lines") << QString("x\r\n").repeated(100000);
+        QTest::newRow("not to be shown")
+            << QString("\t\x01\U000F0000%1 %2").arg(QChar(0xd800), QChar(0xdc00));
+        QTest::newRow("malformed codes")
+            << QString(R"(\C[20]\C[\S[0]\C[05]\Cx\c[1]\)").repeated(10);
+    }
+    void previewOfBadText()
+    {
+        QFETCH(QString, text);
+        MainWindow f;
+        QWidget *window = f.show("Vorschau");
+        f.find<QPlainTextEdit>("Zindral")->setPlainText(text);
+        QVERIFY(!window->grab().isNull());
+        QAccessibleInterface *canvas =
+            QAccessible::queryAccessibleInterface(f.find("Nachricht", window));
+        QVERIFY(canvas->childCount() <= kWindowRows + kRowsBelow);
+        for (int row = 0; row < canvas->childCount(); ++row)
+            QVERIFY(canvas->child(row)->textInterface()->characterCount() <=
+                    kWindowCells + kCellsBeyondEdge);
     }
 
     // The toolkit's own boxes, in German, each checked and answered from inside its event loop
