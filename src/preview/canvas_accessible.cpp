@@ -91,7 +91,7 @@ public:
                 continue;
             *start = sign.column;
             *end = sign.column + sign.width;
-            QString attributes = QStringLiteral("color:%1;").arg(rgb(signColour(sign)));
+            QString attributes = QStringLiteral("color:%1;").arg(rgb(textColour(sign.colour)));
             if (m_row<kWindowRows && * end> m_canvas->textWidth())
                 attributes += QStringLiteral("background-color:%1;").arg(rgb(beyondEdgeColour()));
             if (sign.uninterpreted)

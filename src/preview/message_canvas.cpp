@@ -177,15 +177,39 @@ void MessageCanvas::drawRow(QPainter &painter, qsizetype row) const
         if (sign.uninterpreted)
             painter.fillRect(cells.left(), cells.bottom() - 2 * kScale, cells.width(), kScale,
                              uninterpretedColour());
-        painter.setPen(signColour(sign));
         if (sign.glyph >= 0) {
             const int size = kGlyphPixels * kScale;
+            painter.setPen(textColour(sign.colour));
             painter.drawPixmap(
                 QRect(cells.left(), cells.top() + (kRowHeight - size) / 2, size, size),
                 glyphBitmap(sign.glyph));
         } else {
-            painter.drawText(cells, Qt::AlignCenter, shown.sliced(sign.column, sign.width));
+            painter.drawPixmap(
+                cells.topLeft(),
+                characterPicture(shown.sliced(sign.column, sign.width), sign.colour, sign.width));
         }
     }
     painter.restore();
+}
+
+QPixmap MessageCanvas::characterPicture(QStringView character, int colour, int width) const
+{
+    // Laying out text anew for every cell would cost most of the time a keystroke takes.
+    if (m_characters.size() > 4096 || m_charactersRatio != devicePixelRatioF())
+        m_characters.clear();
+    m_charactersRatio = devicePixelRatioF();
+    const quint64 key = quint64(colour) << 32 | quint64(character[0].unicode()) << 16 |
+                        (width > 1 ? character[1].unicode() : 0);
+    QPixmap &picture = m_characters[key];
+    if (!picture.isNull())
+        return picture;
+    const QRect cells(0, 0, width * kCellWidth, kRowHeight);
+    picture = QPixmap(cells.size() * m_charactersRatio);
+    picture.setDevicePixelRatio(m_charactersRatio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setFont(m_cellFont);
+    painter.setPen(textColour(colour));
+    painter.drawText(cells, Qt::AlignCenter, character.toString());
+    return picture;
 }

@@ -2,6 +2,8 @@
 
 #include "preview/message_preview.h"
 
+#include <QHash>
+#include <QPixmap>
 #include <QWidget>
 
 #include <optional>
@@ -36,8 +38,12 @@ private:
     void drawWindow(QPainter &painter) const;
     void drawRow(QPainter &painter, qsizetype row) const;
     QRect windowRect() const;
+    // A character drawn once in its cells and colour, to be copied from then on.
+    QPixmap characterPicture(QStringView character, int colour, int width) const;
 
     QFont m_cellFont;
+    mutable QHash<quint64, QPixmap> m_characters;
+    mutable qreal m_charactersRatio = 0;
     MessagePreview m_preview;
     std::optional<qint64> m_frame;
 };

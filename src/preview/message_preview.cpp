@@ -3,6 +3,8 @@
 #include "state/module1.h"
 #include "symbols/symbol_catalogue.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -18,6 +20,39 @@ struct Pen {
     qint64 frame = 0;
     bool closes = false;
 };
+
+// The line breaks of the text: CR LF, LF, CR, and the output box's own paragraph separator.
+bool isLineBreak(QChar ch)
+{
+    return ch == u'\n' || ch == u'\r' || ch == QChar::ParagraphSeparator;
+}
+
+// Whether the text starts with CR LF; not a call to startsWith, which the preview would pay for at
+// every line.
+bool isCrLf(QStringView text)
+{
+    return text.size() > 1 && text[0] == u'\r' && text[1] == u'\n';
+}
+
+// How many characters at the start of `text` are plain ones of the line: no code, glyph, pair or
+// line break.
+qsizetype plainRun(QStringView text)
+{
+    return std::ranges::find_if(text,
+                                [](QChar ch) {
+                                    return ch == u'\\' || ch == u'$' || ch.isSurrogate() ||
+                                           isLineBreak(ch);
+                                }) -
+           text.begin();
+}
+
+qsizetype countLineBreaks(QStringView text)
+{
+    qsizetype breaks = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        breaks += isLineBreak(text[i]) && !isCrLf(text.sliced(i));
+    return breaks;
+}
 
 bool isDigit(QChar ch)
 {
@@ -41,8 +76,8 @@ std::optional<int> codeNumber(QStringView digits, int lowest, int highest)
 // engine reads it; if so, the pen takes it.
 std::pair<qsizetype, bool> readCode(QStringView code, Pen &pen)
 {
-    if (code.size() < 2)
-        return {code.size(), false};
+    if (code.size() < 2 || isLineBreak(code[1]))
+        return {1, false};
     const QChar kind = code[1];
     if (kind == u'.') {
         pen.frame += kDelayFrames;
@@ -71,79 +106,94 @@ std::pair<qsizetype, bool> readCode(QStringView code, Pen &pen)
     return {kind.isHighSurrogate() && code.size() > 2 && code[2].isLowSurrogate() ? 3 : 2, false};
 }
 
-// Writes one line into `row`, as far as the row lays it out, and counts its cells.
+// Writes a line into its row, as far as the row lays it out, and counts its cells.
 class LineWriter {
 public:
     LineWriter(PreviewRow &row, Pen &pen, int limit) : m_row(row), m_pen(pen), m_limit(limit) {}
 
-    void write(QStringView line)
+    // Writes the line at the start of `text`; returns where it ends.
+    qsizetype write(QStringView text)
     {
-        for (qsizetype i = 0; i < line.size();) {
-            const QStringView rest = line.sliced(i);
-            if (rest[0] == u'$') {
-                if (const auto glyph = symbolIndexOfCode(rest.left(2))) {
-                    writeGlyph(*glyph);
-                    i += 2;
-                    continue;
-                }
-            } else if (rest[0] == u'\\') {
-                if (rest.size() > 1 && rest[1] == u'\\') {
-                    writeSign(rest.left(1), 1, -1, false);
-                    i += 2;
-                    continue;
-                }
-                const auto [length, known] = readCode(rest, m_pen);
-                if (!known)
-                    writeCharacters(rest.left(length), true);
-                i += length;
-                continue;
-            }
-            i += writeCharacters(rest.left(rest[0].isHighSurrogate() ? 2 : 1), false);
+        qsizetype i = 0;
+        while (i < text.size() && !isLineBreak(text[i])) {
+            const QStringView rest = text.sliced(i);
+            // Past what is laid out, plain characters are only counted, quickly.
+            const qsizetype plain = m_row.cells >= m_limit ? plainRun(rest) : 0;
+            count(plain, plain);
+            i += plain ? plain : writeNext(rest);
         }
+        return i;
     }
 
 private:
-    // Writes each character of `text` as it stands; returns the units written.
-    qsizetype writeCharacters(QStringView text, bool uninterpreted)
+    // Writes the sign, or reads the code, at the start of `text`; returns its length.
+    qsizetype writeNext(QStringView text)
     {
-        for (qsizetype i = 0; i < text.size();) {
-            const QChar ch = text[i];
-            if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-                const QStringView pair = text.sliced(i, 2);
-                const bool printable = QChar::isPrint(QChar::surrogateToUcs4(pair[0], pair[1]));
-                writeSign(printable ? pair : QStringView(u"\uFFFD\u2060"), 2, -1, uninterpreted);
-                i += 2;
-            } else {
-                // Line and paragraph separators are no line breaks to the engine.
-                const bool printable = ch.isPrint() && ch.category() != QChar::Separator_Line &&
-                                       ch.category() != QChar::Separator_Paragraph;
-                const QChar shown = printable ? ch : kReplacement;
-                writeSign(QStringView(&shown, 1), 1, -1, uninterpreted);
-                ++i;
+        if (text[0] == u'$') {
+            if (const auto glyph = symbolIndexOfCode(text.left(2))) {
+                writeGlyph(*glyph);
+                return 2;
             }
+        } else if (text[0] == u'\\') {
+            if (text.size() > 1 && text[1] == u'\\') {
+                writeSign(text.left(1), 1, -1, false);
+                return 2;
+            }
+            const auto [length, known] = readCode(text, m_pen);
+            for (qsizetype i = 0; !known && i < length;)
+                i += writeCharacter(text.sliced(i, length - i), true);
+            return length;
         }
-        return text.size();
+        return writeCharacter(text, false);
+    }
+
+    // Writes the character at the start of `text` as it stands; returns its length.
+    qsizetype writeCharacter(QStringView text, bool uninterpreted)
+    {
+        const QChar ch = text[0];
+        if (ch.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate()) {
+            const QStringView pair = text.left(2);
+            const bool printable = QChar::isPrint(QChar::surrogateToUcs4(pair[0], pair[1]));
+            writeSign(printable ? pair : QStringView(u"\uFFFD\u2060"), 2, -1, uninterpreted);
+            return 2;
+        }
+        // Line and paragraph separators are no line breaks to the engine.
+        const bool printable = ch.isPrint() && ch.category() != QChar::Separator_Line &&
+                               ch.category() != QChar::Separator_Paragraph;
+        const QChar shown = printable ? ch : kReplacement;
+        writeSign(QStringView(&shown, 1), 1, -1, uninterpreted);
+        return 1;
     }
 
     void writeGlyph(int index)
     {
-        const char32_t symbol = symbolGlyph(index).symbol;
-        QString shown = QString::fromUcs4(&symbol, 1);
-        if (shown.size() == 1)
-            shown += kWordJoiner;
-        writeSign(shown, 2, index, false);
+        if (!fits(2)) {
+            count(2, 1);
+            return;
+        }
+        const auto symbol = QChar::fromUcs4(symbolGlyph(index).symbol);
+        const std::array<char16_t, 2> shown{symbol.chars[0],
+                                            symbol.chars[1] ? symbol.chars[1] : kWordJoiner};
+        writeSign(QStringView(shown.data(), 2), 2, index, false);
     }
 
     void writeSign(QStringView shown, int width, int glyph, bool uninterpreted)
     {
-        if (m_row.cells + width <= m_limit) {
+        if (fits(width)) {
             m_row.signs.append(
                 {int(m_row.cells), width, m_pen.frame, m_pen.colour, glyph, uninterpreted});
             m_row.shown += shown;
         }
         m_row.uninterpreted |= uninterpreted;
-        m_row.cells += width;
-        m_pen.frame += m_pen.speed;
+        count(width, 1);
+    }
+
+    bool fits(int width) const { return m_row.cells + width <= m_limit; }
+
+    void count(qsizetype cells, qsizetype signs)
+    {
+        m_row.cells += cells;
+        m_pen.frame += signs * m_pen.speed;
     }
 
     PreviewRow &m_row;
@@ -159,23 +209,24 @@ MessagePreview previewMessage(QStringView text, qint16 lineWidth)
     preview.face = lineWidth != kNoFaceWidth;
     preview.textWidth = preview.face ? kWindowCells - kFaceCells : kWindowCells;
     Pen pen;
-    for (qsizetype start = 0;;) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
-        ++preview.lineCount;
-        if (preview.rows.size() < kWindowRows + kRowsBelow) {
+    for (QStringView rest = text;;) {
+        const qsizetype end =
             LineWriter(preview.rows.emplace_back(), pen, preview.textWidth + kCellsBeyondEdge)
-                .write(text.sliced(start, end - start));
-            if (preview.rows.size() <= kWindowRows) {
-                preview.endFrame = pen.frame;
-                preview.closes = pen.closes;
-            }
+                .write(rest);
+        if (preview.rows.size() <= kWindowRows) {
+            preview.endFrame = pen.frame;
+            preview.closes = pen.closes;
         }
-        if (end == text.size())
+        if (end == rest.size())
             break;
-        start = end + (text.sliced(end).startsWith(u"\r\n") ? 2 : 1);
+        rest = rest.sliced(end + (isCrLf(rest.sliced(end)) ? 2 : 1));
+        if (preview.rows.size() == kWindowRows + kRowsBelow) {
+            // Lines below those laid out are only counted.
+            preview.lineCount = preview.rows.size() + 1 + countLineBreaks(rest);
+            break;
+        }
     }
+    preview.lineCount = std::max(preview.lineCount, preview.rows.size());
     preview.rows.resize(std::max<qsizetype>(preview.rows.size(), kWindowRows));
     return preview;
 }

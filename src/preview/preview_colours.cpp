@@ -27,7 +27,7 @@ QColor uninterpretedColour()
     return QColor(0xff, 0xa0, 0x00);
 }
 
-QColor signColour(const PreviewSign &sign)
+QColor textColour(int colour)
 {
-    return QColor(kTextColours.at(std::size_t(sign.colour)));
+    return QColor(kTextColours.at(std::size_t(colour)));
 }

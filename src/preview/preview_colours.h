@@ -12,5 +12,5 @@ QColor beyondEdgeColour();
 // The mark under what the engine does not interpret.
 QColor uninterpretedColour();
 
-// The colour a sign is drawn in.
-QColor signColour(const PreviewSign &sign);
+// Text colour 0 to kColourCount - 1.
+QColor textColour(int colour);

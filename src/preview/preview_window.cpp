@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -55,7 +56,9 @@ void PreviewWindow::refresh()
 {
     m_clock.stop();
     m_zustand->clear();
-    const MessagePreview preview = previewMessage(m_outputBox.toPlainText(), m_state.Zeilenbreite);
+    // The raw text is what copying the box gives, but for its line breaks.
+    const MessagePreview preview =
+        previewMessage(m_outputBox.document()->toRawText(), m_state.Zeilenbreite);
     m_hinweis->setText(previewNotes(preview).join(u' '));
     m_canvas->setPreview(preview);
 }

@@ -751,18 +751,6 @@ std::optional<QString> symbolCodeOf(QStringView name)
     return symbolCode(std::size_t(found - kEntries.begin()));
 }
 
-std::optional<int> symbolIndexOfCode(QStringView code)
-{
-    if (code.size() != 2 || code[0] != u'$')
-        return std::nullopt;
-    const char16_t letter = code[1].unicode();
-    if (letter >= u'A' && letter <= u'Z')
-        return letter - u'A';
-    if (letter >= u'a' && letter <= u'z')
-        return 26 + (letter - u'a');
-    return std::nullopt;
-}
-
 SymbolGlyph symbolGlyph(int index)
 {
     return kEntries.at(std::size_t(index)).glyph;

@@ -20,8 +20,19 @@ std::optional<QStringList> symbolNamesIn(QStringView categoryName);
 // The code of the glyph whose display name is exactly this text; nothing for any other text.
 std::optional<QString> symbolCodeOf(QStringView name);
 
-// The catalogue index of the glyph a code such as "$A" draws; nothing for any other text.
-std::optional<int> symbolIndexOfCode(QStringView code);
+// The catalogue index of the glyph a code such as "$A" draws; nothing for any other text. Inline,
+// since the preview asks it for every dollar sign of a text.
+inline std::optional<int> symbolIndexOfCode(QStringView code)
+{
+    if (code.size() != 2 || code[0] != u'$')
+        return std::nullopt;
+    const char16_t letter = code[1].unicode();
+    if (letter >= u'A' && letter <= u'Z')
+        return letter - u'A';
+    if (letter >= u'a' && letter <= u'z')
+        return 26 + (letter - u'a');
+    return std::nullopt;
+}
 
 inline constexpr int kGlyphPixels = 12;
 
