@@ -21,14 +21,13 @@ struct Pen {
     bool closes = false;
 };
 
-// The line breaks of the text: CR LF, LF, CR, and the output box's own paragraph separator.
+// The line breaks of the text: CR LF, LF and CR.
 bool isLineBreak(QChar ch)
 {
-    return ch == u'\n' || ch == u'\r' || ch == QChar::ParagraphSeparator;
+    return ch == u'\n' || ch == u'\r';
 }
 
-// Whether the text starts with CR LF; not a call to startsWith, which the preview would pay for at
-// every line.
+// Whether the text starts with CR LF.
 bool isCrLf(QStringView text)
 {
     return text.size() > 1 && text[0] == u'\r' && text[1] == u'\n';
@@ -48,9 +47,9 @@ qsizetype plainRun(QStringView text)
 
 qsizetype countLineBreaks(QStringView text)
 {
-    qsizetype breaks = 0;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        breaks += isLineBreak(text[i]) && !isCrLf(text.sliced(i));
+    qsizetype breaks = text.count(u'\n');
+    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', cr + 1))
+        breaks += !isCrLf(text.sliced(cr));
     return breaks;
 }
 
@@ -151,7 +150,13 @@ private:
     qsizetype writeCharacter(QStringView text, bool uninterpreted)
     {
         const QChar ch = text[0];
-        if (ch.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate()) {
+        const int width =
+            ch.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate() ? 2 : 1;
+        if (!fits(width)) {
+            writeSign({}, width, -1, uninterpreted);
+            return width;
+        }
+        if (width == 2) {
             const QStringView pair = text.left(2);
             const bool printable = QChar::isPrint(QChar::surrogateToUcs4(pair[0], pair[1]));
             writeSign(printable ? pair : QStringView(u"\uFFFD\u2060"), 2, -1, uninterpreted);

@@ -52,8 +52,7 @@ struct MessagePreview {
     bool closes = false;
 };
 
-// The text as the engine shows it, split into lines at CR LF, LF and CR (and at the paragraph
-// separators that stand for line breaks in the output box's raw text), for a line width of the
+// The text as the engine shows it, split into lines at CR LF, LF and CR, for a line width of the
 // settings (38 and 26 mean a face graphic).
 MessagePreview previewMessage(QStringView text, qint16 lineWidth);
 

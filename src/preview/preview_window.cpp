@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextDocument>
 
 using namespace Qt::Literals::StringLiterals;
@@ -56,9 +57,15 @@ void PreviewWindow::refresh()
 {
     m_clock.stop();
     m_zustand->clear();
-    // The raw text is what copying the box gives, but for its line breaks.
-    const MessagePreview preview =
-        previewMessage(m_outputBox.document()->toRawText(), m_state.Zeilenbreite);
+    // The box's own lines, as far as the preview lays them out: reading all of a long text would
+    // cost more than drawing it. Like a copy of the box, they keep every character as it stands.
+    const QTextDocument *document = m_outputBox.document();
+    QStringList lines;
+    for (QTextBlock line = document->begin();
+         line.isValid() && lines.size() < kWindowRows + kRowsBelow; line = line.next())
+        lines << line.text();
+    MessagePreview preview = previewMessage(lines.join(u'\n'), m_state.Zeilenbreite);
+    preview.lineCount = document->blockCount();
     m_hinweis->setText(previewNotes(preview).join(u' '));
     m_canvas->setPreview(preview);
 }
