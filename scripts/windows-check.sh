@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Tries the Windows build under Wine as a Windows user would, on a virtual display: the Qt Test
 # programs, the installer, the installed program (typed lines evaluated and copied, a German
-# number, the symbol dialog, the about box, the close box), the uninstaller, and the portable
-# zip unpacked to a folder of its own. Builds first with scripts/windows.sh, installing what it
-# needs. Prints one line a check and ends with an error when one fails.
+# number, the symbol dialog, the about box, the preview playing a message, the close box), the
+# uninstaller, and the portable zip unpacked to a folder of its own. Builds first with
+# scripts/windows.sh, installing what it needs. Prints one line a check and ends with an error when
+# one fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARVOLIN_BUILD_DIR:-$root/build-windows}
@@ -122,7 +123,27 @@ check "about box offers no minimise or maximise" 0 "$(no_minimise_maximise About
 keys About Return
 closed About
 
-# The close box of the main window ends the program, the open symbol dialog with it.
+# The preview plays a message that closes by itself: its message window, drawn at first, is gone
+# at the end. The pixel lies in the message window's border, below the title bar Wine draws.
+keys "$main" alt+m t
+answer "Automatisches Schließen" 1
+keys "$main" alt+m v
+check "preview offers no minimise or maximise" 0 "$(no_minimise_maximise Vorschau)"
+pixel() {
+    /usr/bin/import -window "$(window Vorschau)" png:- |
+        /usr/bin/convert png:- -format '%[pixel:p{24,50}]' info:
+}
+message_window="srgb(32,40,88)"
+tries=50
+until [[ $(pixel) == "$message_window" ]] || ! ((--tries)); do sleep 0.1; done
+drawn=$(pixel)
+keys Vorschau space
+tries=150
+while [[ $(pixel) == "$drawn" ]] && ((--tries)); do sleep 0.1; done
+check "preview draws the message window, plays it and closes it" "$message_window closed" \
+    "$drawn $([[ $(pixel) != "$drawn" ]] && echo closed)"
+
+# The close box of the main window ends the program, the open symbol dialog and preview with it.
 wmctrl -c "$main"
 check "close box ends the program" ended "$(ended)"
 

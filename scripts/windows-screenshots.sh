@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the Windows build as a Windows user sees it, at 100 % and 150 %
 # (Wine at 96 and 144 dots per inch): the main window with a typed message, the question box,
-# the symbol dialog and the about box, with the title bars Wine draws from the windows' own
-# styles. Saves docs/windows-<window>-<scale>.png. Builds first with scripts/windows.sh.
+# the symbol dialog, the about box and the preview, with the title bars Wine draws from the
+# windows' own styles. Saves docs/windows-<window>-<scale>.png. Builds first with scripts/windows.sh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARVOLIN_BUILD_DIR:-$root/build-windows}
@@ -60,6 +60,19 @@ for scale in 100 150; do
     press alt+h u
     shoot about About
     press Return
+
+    # The preview of a message with a face, a colour and glyphs. Two menu items share the letter
+    # F: the second press chooses "Face On/Off".
+    press alt+m f f Return
+    press Return shift+Tab shift+Tab shift+Tab shift+Tab
+    for line in 'Hallo Welt! $a' 'Nach oben: $s'; do
+        printf %s "$line" | xclip -selection clipboard
+        press ctrl+a ctrl+v Tab
+    done
+    press Tab Tab space alt+m f Return ctrl+a 1 Return ctrl+a 4 Return alt+m v
+    window Vorschau >/dev/null
+    sleep 1
+    shoot preview Vorschau
 
     wineserver -k
 done

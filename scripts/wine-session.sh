@@ -28,6 +28,9 @@ wine_session() {
     # Wine's own fonts (Tahoma for the interface, Marlett for the title-bar buttons) are found
     # only in the prefix.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    # Windows' fixed-width font, which the preview draws with, has a metric twin on Linux.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Courier New" /d "Liberation Mono" \
+        /f >/dev/null
     # Qt Test writes to the debugger on Windows unless told to use the console; Wine passes no
     # QT_ variable of the Linux environment through.
     wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
