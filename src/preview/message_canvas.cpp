@@ -31,8 +31,8 @@ constexpr int kFaceWidth = kFaceCells * kCellWidth;
 // The glyphs' pictures, made once, to be drawn in any colour.
 const QBitmap &glyphBitmap(int index)
 {
-    static const std::array<QBitmap, 52> bitmaps = [] {
-        std::array<QBitmap, 52> made;
+    static const std::array<QBitmap, kGlyphCount> bitmaps = [] {
+        std::array<QBitmap, kGlyphCount> made;
         for (int glyph = 0; glyph < int(made.size()); ++glyph) {
             QImage image(kGlyphPixels, kGlyphPixels, QImage::Format_MonoLSB);
             // A bitmap's set bits are its black ones.
@@ -52,11 +52,11 @@ const QBitmap &glyphBitmap(int index)
 
 MessageCanvas::MessageCanvas(QWidget *parent) : QWidget(parent)
 {
-    static const bool readable = (QAccessible::installFactory(messageCanvasAccessible), true);
-    Q_UNUSED(readable);
+    [[maybe_unused]] static const bool readable =
+        (QAccessible::installFactory(messageCanvasAccessible), true);
     setFixedSize(kBorder + (kWindowCells + kCellsBeyondEdge) * kCellWidth,
                  kBelowTop + kRowsBelow * kRowHeight);
-    // The engine's text is drawn cell by cell; any fixed-width face lines up best in the cells.
+    // Each character is drawn in its own cells; a fixed-width face of this size fits them all.
     m_cellFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_cellFont.setPixelSize(10 * kScale);
 }

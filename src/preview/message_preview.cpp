@@ -222,8 +222,10 @@ MessagePreview previewMessage(QStringView text, qint16 lineWidth)
             preview.endFrame = pen.frame;
             preview.closes = pen.closes;
         }
-        if (end == rest.size())
+        if (end == rest.size()) {
+            preview.lineCount = preview.rows.size();
             break;
+        }
         rest = rest.sliced(end + (isCrLf(rest.sliced(end)) ? 2 : 1));
         if (preview.rows.size() == kWindowRows + kRowsBelow) {
             // Lines below those laid out are only counted.
@@ -231,7 +233,6 @@ MessagePreview previewMessage(QStringView text, qint16 lineWidth)
             break;
         }
     }
-    preview.lineCount = std::max(preview.lineCount, preview.rows.size());
     preview.rows.resize(std::max<qsizetype>(preview.rows.size(), kWindowRows));
     return preview;
 }

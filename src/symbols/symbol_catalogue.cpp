@@ -21,7 +21,7 @@ struct Entry {
 // The position of an entry fixes its code, so the order here is part of the engine contract. Each
 // glyph stands for a character that screen readers know, and is drawn as its picture shows.
 // clang-format off
-constexpr std::array<Entry, 52> kEntries{{
+constexpr std::array<Entry, kGlyphCount> kEntries{{
     {u"Schwert", Sonstiges, {U'🗡',
         ".....#......"
         "....#.#....."

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <cstddef>
 #include <optional>
 
 // The display names of the 52 glyphs the game engine's message window can draw, in catalogue
@@ -34,6 +35,7 @@ inline std::optional<int> symbolIndexOfCode(QStringView code)
     return std::nullopt;
 }
 
+inline constexpr std::size_t kGlyphCount = 52;
 inline constexpr int kGlyphPixels = 12;
 
 // How the engine's message window draws a glyph, two cells wide.
