@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <numeric>
+
 using Frames = QList<qint64>;
 
 namespace {
@@ -58,7 +60,6 @@ private slots:
         row("leading zero", R"(\C[05])", "«\\C[05]»", {kNotInterpreted});
         row("no bracket", R"(\Cx)", "«\\C»x", {kNotInterpreted});
         row("other letter", R"(\c[1])", "«\\c»[1]", {kNotInterpreted});
-        row("backslash at the end", R"(a\)", "a«\\»", {kNotInterpreted});
         row("glyphs", "$A$z", "<🗡><↙\u2060>");
         row("dollar before no glyph's letter", "$ä$1$", "$ä$1$");
         row("surrogate pair", "😀x", "😀x");
@@ -77,6 +78,8 @@ private slots:
         QTest::newRow("colour across line ends")
             << "\\C[4]a\r\nb\\C[0]c\nd\re" << 50 << QStringList{"{4}a", "{4}b{0}c", "d", "e"}
             << QStringList{};
+        QTest::newRow("backslash at a line end")
+            << "a\\\nb" << 50 << QStringList{"a«\\»", "b", "", ""} << QStringList{kNotInterpreted};
         QTest::newRow("LF CR is two line ends")
             << "a\n\rb" << 50 << QStringList{"a", "", "b", ""} << QStringList{};
         QTest::newRow("empty") << "" << 50 << QStringList{"", "", "", ""} << QStringList{};
@@ -85,7 +88,9 @@ private slots:
         QTest::newRow("fifth line") << "\r\n\r\n\r\n\r\n5" << 50 << QStringList{"", "", "", "", "5"}
                                     << QStringList{"Zeile 5 steht nicht im Fenster."};
         QTest::newRow("100000 lines")
-            << QString("x\n").repeated(99999) + "x" << 50 << QStringList(7, "x")
+            << QString("x\n").repeated(33333) + QString("x\r\n").repeated(33333) +
+                   QString("x\r").repeated(33333) + "x"
+            << 50 << QStringList(7, "x")
             << QStringList{"Zeilen 5 bis 100000 stehen nicht im Fenster."};
     }
     void rows()
@@ -117,6 +122,10 @@ private slots:
         QTest::newRow("speed across lines") << "\\S[20]a\r\nb" << Frames{0, 20} << 40LL << waits;
         QTest::newRow("delay") << R"(a\.b)" << Frames{0, 16} << 17LL << waits;
         QTest::newRow("glyph and pair, a step each") << "$A😀" << Frames{0, 1} << 2LL << waits;
+        Frames laidOut(60);
+        std::iota(laidOut.begin(), laidOut.end(), 0);
+        QTest::newRow("cells past those laid out")
+            << QString(70, u'x') + "\r\ny" << laidOut + Frames{70} << 71LL << waits;
         QTest::newRow("closes") << "\r\n\r\n\r\nx\\.\\^" << Frames{0} << 16LL
                                 << PlaybackStep::Closed;
         QTest::newRow("below the window") << "\r\n\r\n\r\n\r\n\\^x" << Frames{} << 0LL << waits;
