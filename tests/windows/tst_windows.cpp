@@ -324,6 +324,10 @@ private slots:
     void preview()
     {
         MainWindow f;
+        // Not made before it is asked for.
+        QVERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), [](const QWidget *shown) {
+            return shown->objectName() == "Vorschau";
+        }));
         QWidget *window = f.show("Vorschau");
         QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name),
                  "Vorschau");
