@@ -283,26 +283,28 @@ void Form1::bt_Refresh_All_Click()
 
 void Form1::Ausrichtung_Click()
 {
+    lineWidthMayChange();
     askAlignment(m_session);
-    lineWidthMayHaveChanged();
 }
 
 void Form1::Face_Click()
 {
+    lineWidthMayChange();
     toggleFaceFromMenu(m_session);
-    lineWidthMayHaveChanged();
 }
 
 void Form1::Toolbar1_ButtonClick(QAction *button)
 {
+    lineWidthMayChange();
     toolbarButtonClicked(m_session, button->text());
-    lineWidthMayHaveChanged();
 }
 
-void Form1::lineWidthMayHaveChanged()
+void Form1::lineWidthMayChange()
 {
+    // Queued, so that the preview redraws once the command has set the width, while its
+    // confirmation box is still open.
     if (m_vorschau)
-        m_vorschau->refresh();
+        QMetaObject::invokeMethod(m_vorschau, &PreviewWindow::refresh, Qt::QueuedConnection);
 }
 
 void Form1::Farbe_Click()

@@ -59,7 +59,7 @@ private:
     void addMenuItem(QMenu *menu, const QString &name, const QString &caption,
                      void (Form1::*handler)());
     // The preview follows the output box by itself; the line width it must be told.
-    void lineWidthMayHaveChanged();
+    void lineWidthMayChange();
 
     Session m_session;
     QToolBar *Toolbar1 = nullptr;

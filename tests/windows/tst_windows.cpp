@@ -364,7 +364,7 @@ private slots:
         QCOMPARE(hinweis->text(), "");
         auto *toolbar = f.find<QToolBar>("Toolbar1");
         QTest::mouseClick(toolbar->widgetForAction(toolbar->actions().last()), Qt::LeftButton);
-        QCOMPARE(hinweis->text(), "Zeile 1 ist 10 Zeichen zu lang.");
+        QTRY_COMPARE(hinweis->text(), "Zeile 1 ist 10 Zeichen zu lang.");
         QCOMPARE(colour(0, 47), "color:rgb(255,255,255);background-color:rgb(112,16,16);");
 
         // About 140 characters take more than two seconds, far longer than the test waits.
