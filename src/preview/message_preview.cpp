@@ -172,6 +172,7 @@ private:
 
     void writeGlyph(int index)
     {
+        // Past what is laid out only the cells and the time count; long runs of glyphs stay fast.
         if (!fits(2)) {
             count(2, 1);
             return;
