@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -33,16 +34,24 @@ bool isCrLf(QStringView text)
     return text.size() > 1 && text[0] == u'\r' && text[1] == u'\n';
 }
 
-// How many characters at the start of `text` are plain ones of the line: no code, glyph, pair or
-// line break.
-qsizetype plainRun(QStringView text)
+// A backslash that the engine draws, written as two.
+bool isDrawnBackslash(QStringView text)
 {
-    return std::ranges::find_if(text,
-                                [](QChar ch) {
-                                    return ch == u'\\' || ch == u'$' || ch.isSurrogate() ||
-                                           isLineBreak(ch);
-                                }) -
-           text.begin();
+    return text.size() > 1 && text[0] == u'\\' && text[1] == u'\\';
+}
+
+bool isSurrogatePair(QStringView text)
+{
+    return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+}
+
+// How many characters the text holds, a surrogate pair being one.
+qsizetype characterCount(QStringView text)
+{
+    qsizetype characters = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i)
+        characters -= isSurrogatePair(text.sliced(i - 1));
+    return characters;
 }
 
 qsizetype countLineBreaks(QStringView text)
@@ -102,7 +111,7 @@ std::pair<qsizetype, bool> readCode(QStringView code, Pen &pen)
         return {end + 1, number.has_value()};
     }
     // Any other character after the backslash; a character of two units stays whole.
-    return {kind.isHighSurrogate() && code.size() > 2 && code[2].isLowSurrogate() ? 3 : 2, false};
+    return {isSurrogatePair(code.sliced(1)) ? 3 : 2, false};
 }
 
 // Writes a line into its row, as far as the row lays it out, and counts its cells.
@@ -115,16 +124,45 @@ public:
     {
         qsizetype i = 0;
         while (i < text.size() && !isLineBreak(text[i])) {
-            const QStringView rest = text.sliced(i);
-            // Past what is laid out, plain characters are only counted, quickly.
-            const qsizetype plain = m_row.cells >= m_limit ? plainRun(rest) : 0;
-            count(plain, plain);
-            i += plain ? plain : writeNext(rest);
+            if (m_row.cells >= m_limit)
+                return i + countRest(text.sliced(i));
+            i += writeNext(text.sliced(i));
         }
         return i;
     }
 
 private:
+    // Past what is laid out nothing is drawn, so the rest of a line of any length is only read
+    // in one quick pass: its cells, its time, and the codes that set the pen.
+    qsizetype countRest(QStringView text)
+    {
+        qsizetype i = 0;
+        qsizetype cells = 0;
+        qsizetype signs = 0;
+        while (i < text.size() && !isLineBreak(text[i])) {
+            const QStringView rest = text.sliced(i);
+            if (rest[0] == u'\\' && !isDrawnBackslash(rest)) {
+                // The time so far runs at the speed before the code.
+                count(std::exchange(cells, 0), std::exchange(signs, 0));
+                const auto [length, known] = readCode(rest, m_pen);
+                if (!known) {
+                    cells += length;
+                    signs += characterCount(rest.first(length));
+                    m_row.uninterpreted = true;
+                }
+                i += length;
+                continue;
+            }
+            const bool twoUnits =
+                isDrawnBackslash(rest) || symbolIndexOfCode(rest.left(2)) || isSurrogatePair(rest);
+            cells += twoUnits && rest[0] != u'\\' ? 2 : 1;
+            ++signs;
+            i += twoUnits ? 2 : 1;
+        }
+        count(cells, signs);
+        return i;
+    }
+
     // Writes the sign, or reads the code, at the start of `text`; returns its length.
     qsizetype writeNext(QStringView text)
     {
@@ -134,7 +172,7 @@ private:
                 return 2;
             }
         } else if (text[0] == u'\\') {
-            if (text.size() > 1 && text[1] == u'\\') {
+            if (isDrawnBackslash(text)) {
                 writeSign(text.left(1), 1, -1, false);
                 return 2;
             }
@@ -150,8 +188,7 @@ private:
     qsizetype writeCharacter(QStringView text, bool uninterpreted)
     {
         const QChar ch = text[0];
-        const int width =
-            ch.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate() ? 2 : 1;
+        const int width = isSurrogatePair(text) ? 2 : 1;
         if (!fits(width)) {
             writeSign({}, width, -1, uninterpreted);
             return width;

@@ -30,6 +30,10 @@ QString describe(const PreviewRow &row)
     return marked ? text + u'»' : text;
 }
 
+// Every kind of sign and code, and the pen they leave for the next line.
+const QString kCodesPastTheCells = R"(\\$A😀\😀\C[3]\S[0]\S[4]y)"
+                                   "\r\nz";
+
 const QString kNotInterpreted = "Zeile 1 enthält Codes, die das Spiel nicht auswertet (markiert).";
 
 } // namespace
@@ -75,6 +79,10 @@ private slots:
         QTest::newRow("glyph past the cells laid out at 26")
             << QString(47, u'x') + "$A" << 26 << QStringList{QString(47, u'x'), "", "", ""}
             << QStringList{"Zeile 1 ist 11 Zeichen zu lang."};
+        QTest::newRow("codes past the cells laid out")
+            << QString(60, u'x') + kCodesPastTheCells << 50
+            << QStringList{QString(60, u'x'), "{3}z", "", ""}
+            << QStringList{"Zeile 1 ist 24 Zeichen zu lang.", kNotInterpreted};
         QTest::newRow("colour across line ends")
             << "\\C[4]a\r\nb\\C[0]c\nd\re" << 50 << QStringList{"{4}a", "{4}b{0}c", "d", "e"}
             << QStringList{};
@@ -126,6 +134,8 @@ private slots:
         std::iota(laidOut.begin(), laidOut.end(), 0);
         QTest::newRow("cells past those laid out")
             << QString(70, u'x') + "\r\ny" << laidOut + Frames{70} << 71LL << waits;
+        QTest::newRow("codes past the cells laid out")
+            << QString(60, u'x') + kCodesPastTheCells << laidOut + Frames{74} << 78LL << waits;
         QTest::newRow("closes") << "\r\n\r\n\r\nx\\.\\^" << Frames{0} << 16LL
                                 << PlaybackStep::Closed;
         QTest::newRow("below the window") << "\r\n\r\n\r\n\r\n\\^x" << Frames{} << 0LL << waits;
