@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/message_preview.h"
+#include "game_view/message_preview.h"
 
 #include <QHash>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "preview/message_preview.h"
+#include "game_view/message_preview.h"
 
 #include <QTest>
 

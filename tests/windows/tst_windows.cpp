@@ -1,7 +1,7 @@
 #include "app/form1.h"
 #include "app/qt_dialogs.h"
 #include "app/startup.h"
-#include "preview/message_preview.h"
+#include "game_view/message_preview.h"
 #include "test_session.h"
 
 #include <QtTest>
