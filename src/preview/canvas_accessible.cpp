@@ -92,7 +92,8 @@ public:
             *start = sign.column;
             *end = sign.column + sign.width;
             QString attributes = QStringLiteral("color:%1;").arg(rgb(textColour(sign.colour)));
-            if (m_row<kWindowRows && * end> m_canvas->textWidth())
+            const bool pastTheEdge = *end > m_canvas->textWidth();
+            if (pastTheEdge && m_row < kWindowRows)
                 attributes += QStringLiteral("background-color:%1;").arg(rgb(beyondEdgeColour()));
             if (sign.uninterpreted)
                 attributes += QStringLiteral("invalid:true;");
