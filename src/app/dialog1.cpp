@@ -55,6 +55,7 @@ Dialog1::Dialog1(QWidget *parent)
     setObjectName(QStringLiteral("Dialog1"));
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(twipsSize(5205, 2130));
+    setAttribute(Qt::WA_DeleteOnClose);
 
     // Enter presses the button only while it has the focus; the box has no default button.
     OKButton = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"),

@@ -43,7 +43,9 @@ protected:
 
 } // namespace
 
-Form1::Form1(Module1 &state, Dialogs &dialogs) : m_session{state, *this, dialogs, QLocale::system()}
+Form1::Form1(Module1 &state, Dialogs &dialogs)
+    : m_session{state, *this, dialogs, QLocale::system()}, m_besideVorschau(*this),
+      m_besideTextVerteilen(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvolin 2000 v.3.00.00"));
@@ -85,6 +87,7 @@ Form1::~Form1()
     delete m_dialog.data();
     delete m_dialog1.data();
     delete m_vorschau.data();
+    delete m_textVerteilen.data();
 }
 
 void Form1::addMenuItem(QMenu *menu, const QString &name, const QString &caption,
@@ -120,6 +123,8 @@ void Form1::buildMenus()
                 &Form1::Pünktchen_Click);
     addMenuItem(optionen, QStringLiteral("Vorschau"), QStringLiteral("&Vorschau"),
                 &Form1::Vorschau_Click);
+    addMenuItem(optionen, QStringLiteral("TextVerteilen"), QStringLiteral("T&ext verteilen"),
+                &Form1::TextVerteilen_Click);
 
     QMenu *hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe"));
@@ -243,12 +248,12 @@ void Form1::Beenden_Click()
 
 void Form1::Symbole_Click()
 {
-    showSecondaryWindow(m_dialog);
+    showInFront(secondaryWindow(m_dialog));
 }
 
 void Form1::About_Click()
 {
-    showSecondaryWindow(m_dialog1);
+    showInFront(secondaryWindow(m_dialog1));
 }
 
 void Form1::bt_Auswerten_Click()
@@ -283,28 +288,31 @@ void Form1::bt_Refresh_All_Click()
 
 void Form1::Ausrichtung_Click()
 {
-    lineWidthMayChange();
+    // The question comes before the change, and no box after it.
     askAlignment(m_session);
+    settingsMayChange();
 }
 
 void Form1::Face_Click()
 {
-    lineWidthMayChange();
+    settingsMayChange();
     toggleFaceFromMenu(m_session);
 }
 
 void Form1::Toolbar1_ButtonClick(QAction *button)
 {
-    lineWidthMayChange();
+    settingsMayChange();
     toolbarButtonClicked(m_session, button->text());
 }
 
-void Form1::lineWidthMayChange()
+void Form1::settingsMayChange()
 {
-    // Queued, so that the preview redraws once the command has set the width, while its
+    // Queued, so that the windows follow once the command has changed the settings, even while its
     // confirmation box is still open.
     if (m_vorschau)
         QMetaObject::invokeMethod(m_vorschau, &PreviewWindow::refresh, Qt::QueuedConnection);
+    if (m_textVerteilen)
+        QMetaObject::invokeMethod(m_textVerteilen, &SplitWindow::refresh, Qt::QueuedConnection);
 }
 
 void Form1::Farbe_Click()
@@ -329,5 +337,11 @@ void Form1::Pünktchen_Click()
 
 void Form1::Vorschau_Click()
 {
-    showSecondaryWindow(m_vorschau, std::as_const(*Zindral), std::as_const(m_session.state));
+    m_besideVorschau.show(
+        secondaryWindow(m_vorschau, std::as_const(*Zindral), std::as_const(m_session.state)));
+}
+
+void Form1::TextVerteilen_Click()
+{
+    m_besideTextVerteilen.show(secondaryWindow(m_textVerteilen, m_session));
 }

@@ -2,8 +2,10 @@
 
 #include "app/dialog1.h"
 #include "preview/preview_window.h"
+#include "split_window/split_window.h"
 #include "state/session.h"
 #include "symbols/dialog.h"
+#include "widgets/beside_main_window.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -47,6 +49,7 @@ public:
     void Schließen_Click();
     void Pünktchen_Click();
     void Vorschau_Click();
+    void TextVerteilen_Click();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -58,8 +61,9 @@ private:
     void buildOutputFrame(QWidget *clientArea);
     void addMenuItem(QMenu *menu, const QString &name, const QString &caption,
                      void (Form1::*handler)());
-    // The preview follows the output box by itself; the line width it must be told.
-    void lineWidthMayChange();
+    // The preview follows the output box by itself, the text window its own text; the settings
+    // they must be told.
+    void settingsMayChange();
 
     Session m_session;
     QToolBar *Toolbar1 = nullptr;
@@ -68,4 +72,7 @@ private:
     QPointer<Dialog> m_dialog;
     QPointer<Dialog1> m_dialog1;
     QPointer<PreviewWindow> m_vorschau;
+    QPointer<SplitWindow> m_textVerteilen;
+    BesideMainWindow m_besideVorschau;
+    BesideMainWindow m_besideTextVerteilen;
 };

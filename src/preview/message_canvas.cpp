@@ -54,8 +54,7 @@ MessageCanvas::MessageCanvas(QWidget *parent) : QWidget(parent)
 {
     [[maybe_unused]] static const bool readable =
         (QAccessible::installFactory(messageCanvasAccessible), true);
-    setFixedSize(kBorder + (kWindowCells + kCellsBeyondEdge) * kCellWidth,
-                 kBelowTop + kRowsBelow * kRowHeight);
+    setFixedSize(kBorder + (kWindowCells + kCellsBeyondEdge) * kCellWidth, kWindowHeight);
     // Each character is drawn in its own cells; a fixed-width face of this size fits them all.
     m_cellFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_cellFont.setPixelSize(10 * kScale);
@@ -65,6 +64,9 @@ void MessageCanvas::setPreview(MessagePreview preview)
 {
     m_preview = std::move(preview);
     m_frame.reset();
+    // Room below the message window only for the lines it does not show.
+    const qsizetype below = rowCount() - kWindowRows;
+    setFixedHeight(below > 0 ? kBelowTop + int(below) * kRowHeight : kWindowHeight);
     update();
     QAccessibleEvent event(this, QAccessible::VisibleDataChanged);
     QAccessible::updateAccessibility(&event);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,9 +20,11 @@ PreviewWindow::PreviewWindow(const QPlainTextEdit &outputBox, const Module1 &sta
 {
     setObjectName(u"Vorschau"_s);
     setWindowTitle(u"Vorschau"_s);
-    // Like the other secondary windows: no task-bar button, a close box only.
+    // Like the other secondary windows: no task-bar button, a close box only. It holds nothing of
+    // its own, so closing it discards it.
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
 
     m_canvas = new MessageCanvas(this);
     m_canvas->setObjectName(u"Nachricht"_s);
@@ -29,20 +32,23 @@ PreviewWindow::PreviewWindow(const QPlainTextEdit &outputBox, const Module1 &sta
     m_hinweis = new QLabel(this);
     m_hinweis->setObjectName(u"Hinweis"_s);
     m_hinweis->setWordWrap(true);
-    m_hinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_hinweis->setMinimumHeight(4 * fontMetrics().lineSpacing());
     m_zustand = new QLabel(this);
     m_zustand->setObjectName(u"Zustand"_s);
     auto *play = new QPushButton(u"Abspielen"_s, this);
     play->setObjectName(u"bt_Abspielen"_s);
+    play->setAutoDefault(false);
     connect(play, &QPushButton::clicked, this, &PreviewWindow::bt_Abspielen_Click);
 
+    // The words take room only while they say something, so the window stays as small as the
+    // message; lines below the message window make it grow downwards.
+    auto *words = new QVBoxLayout;
+    words->addWidget(m_hinweis);
+    words->addWidget(m_zustand);
     auto *layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(m_canvas, 0, 0, 1, 2);
-    layout->addWidget(m_hinweis, 1, 0, 2, 1);
-    layout->addWidget(play, 1, 1);
-    layout->addWidget(m_zustand, 3, 0, 1, 2);
+    layout->addLayout(words, 1, 0, Qt::AlignTop);
+    layout->addWidget(play, 1, 1, Qt::AlignTop);
     layout->setColumnStretch(0, 1);
     play->setFocus();
 
@@ -56,7 +62,7 @@ PreviewWindow::PreviewWindow(const QPlainTextEdit &outputBox, const Module1 &sta
 void PreviewWindow::refresh()
 {
     m_clock.stop();
-    m_zustand->clear();
+    showWords(m_zustand, {});
     // The box's own lines, as far as the preview lays them out: reading all of a long text would
     // cost more than drawing it. Like a copy of the box, they keep every character as it stands.
     const QTextDocument *document = m_outputBox.document();
@@ -66,7 +72,7 @@ void PreviewWindow::refresh()
         lines << line.text();
     MessagePreview preview = previewMessage(lines.join(u'\n'), m_state.Zeilenbreite);
     preview.lineCount = document->blockCount();
-    m_hinweis->setText(previewNotes(preview).join(u' '));
+    showWords(m_hinweis, previewNotes(preview).join(u' '));
     m_canvas->setPreview(preview);
 }
 
@@ -82,20 +88,29 @@ void PreviewWindow::showPlayback()
     m_canvas->setFrame(m_played.elapsed() * kFramesPerSecond / 1000);
     switch (*m_canvas->step()) {
     case PlaybackStep::Writing:
-        m_zustand->setText(u"Die Nachricht wird geschrieben …"_s);
+        showWords(m_zustand, u"Die Nachricht wird geschrieben …"_s);
         return;
     case PlaybackStep::WaitingForKey:
-        m_zustand->setText(u"Die Nachricht wartet auf eine Taste."_s);
+        showWords(m_zustand, u"Die Nachricht wartet auf eine Taste."_s);
         break;
     case PlaybackStep::Closed:
-        m_zustand->setText(u"Das Fenster hat sich von selbst geschlossen."_s);
+        showWords(m_zustand, u"Das Fenster hat sich von selbst geschlossen."_s);
         break;
     }
     m_clock.stop();
 }
 
+void PreviewWindow::showWords(QLabel *label, const QString &words)
+{
+    label->setText(words);
+    label->setHidden(words.isEmpty());
+}
+
 void PreviewWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (!pressFocusedButtonOnEnter(this, event))
-        QWidget::keyPressEvent(event);
+    // Nothing to cancel: Esc leaves the window open.
+    if (event->key() == Qt::Key_Escape)
+        event->accept();
+    else if (!pressFocusedButtonOnEnter(this, event))
+        QDialog::keyPressEvent(event);
 }

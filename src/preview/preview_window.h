@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QWidget>
 
 class MessageCanvas;
 class QLabel;
@@ -10,8 +10,9 @@ class QPlainTextEdit;
 struct Module1;
 
 // The output box's text as the game's message window shows it, redrawn whenever the text changes,
-// and played at its speed. It only reads the output box and the line width.
-class PreviewWindow final : public QWidget {
+// and played at its speed. It only reads the output box and the line width. A dialog, so that
+// screen readers take it for a window.
+class PreviewWindow final : public QDialog {
     Q_OBJECT
 
 public:
@@ -27,6 +28,7 @@ protected:
 
 private:
     void showPlayback();
+    static void showWords(QLabel *label, const QString &words);
 
     const QPlainTextEdit &m_outputBox;
     const Module1 &m_state;

@@ -22,6 +22,8 @@ Dialog::Dialog(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(6030, 2655));
+    // The close box discards the dialog; the next request loads it afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
 
     QPushButton *okButton =
         makeButton(this, u"OKButton"_s, u"OK"_s, twipsRect(4680, 120, 1215, 375));

@@ -5,17 +5,21 @@
 
 #include <utility>
 
-// Shows a window that lives on its own beside the main window: created on the first request,
-// modeless and without an owner, brought to the front when asked for again. Its close box
-// discards it, so the next request starts it afresh; hiding keeps it as it was.
+// A window that lives on its own beside the main window: created on the first request, modeless
+// and without an owner. A window whose close box discards it (Qt::WA_DeleteOnClose) is created
+// afresh at the next request; one that only hides comes back as it was left.
 template <typename Window, typename... Arguments>
-void showSecondaryWindow(QPointer<Window> &window, Arguments &&...arguments)
+Window &secondaryWindow(QPointer<Window> &window, Arguments &&...arguments)
 {
-    if (!window) {
+    if (!window)
         window = new Window(std::forward<Arguments>(arguments)...);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    return *window;
+}
+
+// Shows a window, or brings it to the front when it is shown already.
+inline void showInFront(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
 }

@@ -26,12 +26,15 @@ struct MainWindow {
     }
     void trigger(const QString &menuItem) const { find<QAction>(menuItem)->trigger(); }
     QString output() const { return find<QPlainTextEdit>("Zindral")->toPlainText(); }
-    // Shows the main window ("Form1") and, through its menu, "Dialog", "Dialog1" or "Vorschau".
+    // Shows the main window ("Form1") and, through its menu, "Dialog", "Dialog1", "Vorschau" or
+    // "TextVerteilen".
     QWidget *show(const QString &window) const
     {
         form->show();
-        const QMap<QString, QString> menuItems{
-            {"Dialog", "Symbole"}, {"Dialog1", "About"}, {"Vorschau", "Vorschau"}};
+        const QMap<QString, QString> menuItems{{"Dialog", "Symbole"},
+                                               {"Dialog1", "About"},
+                                               {"Vorschau", "Vorschau"},
+                                               {"TextVerteilen", "TextVerteilen"}};
         if (menuItems.contains(window))
             trigger(menuItems[window]);
         for (QWidget *shown : QApplication::topLevelWidgets())
@@ -83,7 +86,8 @@ private slots:
                    QStringList({"&Datei", "&Beenden", "&Messsageoptionen",
                                 "Schrift&geschwindigkeit", "&Farbe", "Aus&richtung",
                                 "Au&tomatisches Schließen", "&Face On/Off", "S&ymbole",
-                                "...(Schweigen)", "&Vorschau", "&Hilfe", "Abo&ut"});
+                                "...(Schweigen)", "&Vorschau", "T&ext verteilen", "&Hilfe",
+                                "Abo&ut"});
         QTest::newRow("Dialog") << Qt::Tool
                                 << QStringList({"OKButton", "symbol_Liste", "Combo", "bt_Liste",
                                                 "tCode", "bt_Ausgabe", "OKButton"})
@@ -94,6 +98,9 @@ private slots:
                                  << QStringList({"About", "OK", "Tarvolin 2000™", "v. 3.00.00"});
         QTest::newRow("Vorschau") << Qt::Tool << QStringList({"bt_Abspielen", "bt_Abspielen"})
                                   << QStringList({"Vorschau", "Abspielen"});
+        // "Übernehmen" takes no focus while there is nothing to take.
+        QTest::newRow("TextVerteilen") << Qt::Tool << QStringList({"Text", "Aufteilung", "Text"})
+                                       << QStringList({"Text verteilen", "&Übernehmen"});
     }
     void windows()
     {
@@ -104,6 +111,9 @@ private slots:
         QWidget *window = f.show(QTest::currentDataTag());
         QVERIFY(QTest::qWaitForWindowActive(window));
         QCOMPARE(window->windowType(), type);
+        // Screen readers take it for a window, not for a pane.
+        QVERIFY(QList({QAccessible::Window, QAccessible::Dialog})
+                    .contains(QAccessible::queryAccessibleInterface(window)->role()));
         const auto buttons =
             Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
         QCOMPARE(window->windowFlags() & buttons, Qt::WindowCloseButtonHint);
@@ -141,6 +151,7 @@ private slots:
         QTest::newRow("Dialog") << QStringList{"Frame1+Frame2"};
         QTest::newRow("Dialog1") << QStringList{"Label1+Label2", "Label1", "Label2"};
         QTest::newRow("Vorschau") << QStringList{};
+        QTest::newRow("TextVerteilen") << QStringList{};
     }
     void layout()
     {
@@ -168,6 +179,16 @@ private slots:
                     control->geometry().intersects(other->geometry()) &&
                     !onPurpose.contains(name(control) + "+" + name(other)))
                     faults << name(control) + " overlaps " + name(other);
+            // A caption keeps the window's font unless it would be clipped; one that takes less
+            // than half of its button is far from that.
+            if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+                const QString caption = QString(button->text()).remove(u'&');
+                if (QFontMetrics(window->font()).horizontalAdvance(caption) * 2 < button->width() &&
+                    button->font().pointSizeF() != window->font().pointSizeF())
+                    faults << name(control) + " shrinks its caption";
+                if (QFontMetrics(button->font()).horizontalAdvance(caption) > button->width())
+                    faults << name(control) + " clips its caption";
+            }
         }
         QCOMPARE(faults.join("; "), QString());
     }
