@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -39,6 +40,23 @@ QString overview(const TextSplit &split)
     return lines.join(u'\n');
 }
 
+// Laying out a line that wraps at word boundaries takes time that grows with the square of its
+// longest stretch without one; past this length a line wraps anywhere instead.
+constexpr qsizetype kLongestWrappedWord = 4096;
+
+bool hasLongWord(QStringView text)
+{
+    qsizetype word = 0;
+    for (const QChar ch : text) {
+        const bool ends = ch == u' ' || ch == u'\n' || ch == u'\r' ||
+                          ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator;
+        word = ends ? 0 : word + 1;
+        if (word > kLongestWrappedWord)
+            return true;
+    }
+    return false;
+}
+
 // The room a text box needs for lines of `columns` characters of its font, and `rows` of them.
 QSize textRoom(const QPlainTextEdit *box, int columns, int rows)
 {
@@ -51,6 +69,27 @@ QSize textRoom(const QPlainTextEdit *box, int columns, int rows)
 
 } // namespace
 
+// The text box decides how to wrap before pasted text is laid out: afterwards would be too late.
+class TextBox final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    // Goes back to wrapping at word boundaries once no long word is left.
+    void wrapWordsAgainIfShort()
+    {
+        if (wordWrapMode() == QTextOption::WrapAnywhere && !hasLongWord(document()->toRawText()))
+            setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        if (hasLongWord(source->text()))
+            setWordWrapMode(QTextOption::WrapAnywhere);
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+};
+
 SplitWindow::SplitWindow(Session &session) : m_session(session)
 {
     setObjectName(u"TextVerteilen"_s);
@@ -59,7 +98,7 @@ SplitWindow::SplitWindow(Session &session) : m_session(session)
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    m_text = new QPlainTextEdit(this);
+    m_text = new TextBox(this);
     m_text->setObjectName(u"Text"_s);
     m_text->setAccessibleName(u"Text"_s);
     m_text->setTabChangesFocus(true);
@@ -117,6 +156,7 @@ int SplitWindow::limit() const
 
 void SplitWindow::refresh()
 {
+    m_text->wrapWordsAgainIfShort();
     const TextSplit split = splitText(typedText(), limit(), kShownMessages);
     m_uebernehmen->setEnabled(split.messageCount > 0);
     // Typing keeps the view where the user has scrolled it.

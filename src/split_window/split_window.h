@@ -4,6 +4,7 @@
 
 class QPlainTextEdit;
 class QPushButton;
+class TextBox;
 struct Session;
 
 // "Text verteilen": lays a whole text into messages that fit the message window, and takes them,
@@ -28,7 +29,7 @@ private:
     int limit() const;
 
     Session &m_session;
-    QPlainTextEdit *m_text = nullptr;
+    TextBox *m_text = nullptr;
     QPlainTextEdit *m_aufteilung = nullptr;
     QPushButton *m_uebernehmen = nullptr;
 };

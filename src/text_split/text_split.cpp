@@ -49,8 +49,12 @@ qsizetype nextLine(QStringView text, qsizetype end)
     return end + (text.sliced(end).startsWith(u"\r\n") ? 2 : 1);
 }
 
+// The longest unit below that is not a code with digits: a backslash and a character of two units.
+constexpr int kLongestUnit = 3;
+
 // How long the unit at the start of a word is that a cut must not split: a glyph code, a control
-// code, a character of two units. A code too long for a line gives way to its characters.
+// code, a character of two units. A code with more digits than a line holds gives way to its
+// characters.
 qsizetype unitLength(QStringView word, int limit)
 {
     qsizetype length = isSurrogatePair(word) ? 2 : 1;
@@ -66,7 +70,7 @@ qsizetype unitLength(QStringView word, int limit)
                 length = end + 1;
         }
     }
-    return length <= limit ? length : 1;
+    return length;
 }
 
 // Calls `take` with each word of a text line, in order; a word longer than the limit is cut, from
@@ -194,7 +198,8 @@ int splitLimit(qint16 alignment, qint16 lineWidth)
 
 TextSplit splitText(QStringView text, int limit, qsizetype wanted)
 {
-    limit = std::max(limit, 1);
+    // Each unit fits in a line.
+    limit = std::max(limit, kLongestUnit);
     TextSplit split;
     qsizetype paragraphStart = 0;
     qsizetype paragraphLines = 0;

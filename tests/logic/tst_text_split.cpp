@@ -114,6 +114,8 @@ private slots:
             << QStringList{QString(34, u'x') + R"(/\C[12]y)"};
         QTest::newRow("code left open is cut after its letter, 37")
             << QString(35, u'x') + R"(\C[1)" << 37 << QStringList{QString(35, u'x') + R"(\C/[1)"};
+        QTest::newRow("code without digits is cut after its letter, 37")
+            << QString(35, u'x') + R"(\S[])" << 37 << QStringList{QString(35, u'x') + R"(\S/[])"};
         QTest::newRow("backslash pair at the cut, 38")
             << QString(37, u'x') + R"(\\y)" << 38 << QStringList{QString(37, u'x') + R"(/\\y)"};
         QTest::newRow("pair of units at the cut, 50")
@@ -125,6 +127,8 @@ private slots:
         QTest::newRow("code longer than a line")
             << R"(\S[)" + QString(50, u'1') + "]" << 49
             << QStringList{R"(\S[)" + QString(46, u'1') + "/1111]"};
+        QTest::newRow("no limit below the longest unit")
+            << "\\" + kPair + "x" << 1 << QStringList{"\\" + kPair + "/x"};
         QTest::newRow("pieces placed like words")
             << "a " + QString(12, u'x') + " b" << 10
             << QStringList{"a/" + QString(10, u'x') + "/xx b"};

@@ -2,10 +2,22 @@
 #include "app/qt_dialogs.h"
 #include "app/startup.h"
 #include "game_view/message_preview.h"
+#include "preview/message_canvas.h"
+#include "preview/preview_colours.h"
+#include "symbols/symbol_catalogue.h"
 #include "test_session.h"
 
 #include <QtTest>
 #include <QtWidgets>
+
+// The visible top-level window of that name.
+QWidget *shownWindow(const QString &name)
+{
+    for (QWidget *shown : QApplication::topLevelWidgets())
+        if (shown->objectName() == name && shown->isVisible())
+            return shown;
+    qFatal("%s is not shown", qPrintable(name));
+}
 
 // A real main window whose questions are answered from a script.
 struct MainWindow {
@@ -37,12 +49,69 @@ struct MainWindow {
                                                {"TextVerteilen", "TextVerteilen"}};
         if (menuItems.contains(window))
             trigger(menuItems[window]);
-        for (QWidget *shown : QApplication::topLevelWidgets())
-            if (shown->objectName() == window && shown->isVisible())
-                return shown;
-        qFatal("%s is not shown", qPrintable(window));
+        return shownWindow(window);
     }
 };
+
+// Ends the program by "Beenden" or by the main window's close box; true when the event loop ends
+// and the given window goes with the main window.
+bool programEnds(std::unique_ptr<MainWindow> &f, const QPointer<QWidget> &window, bool byMenu)
+{
+    QTimer::singleShot(0, [&] { byMenu ? f->trigger("Beenden") : void(f->form->close()); });
+    // Should the program not end, this stops the loop.
+    bool ended = true;
+    QTimer::singleShot(5000, [&] {
+        ended = false;
+        QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
+    f.reset();
+    return ended && window.isNull();
+}
+
+// Types a text key by key, letters beyond ASCII included.
+void type(QWidget *widget, const QString &text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(ch.toUpper().unicode()), QString(ch),
+                            Qt::NoModifier);
+}
+
+// How many times a widget is painted.
+struct PaintCounter final : QObject {
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// How many pixels of a part of a picture have the colour.
+int pixelsOf(const QImage &image, const QRect &part, const QColor &colour)
+{
+    int count = 0;
+    const QRect inside = part.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += image.pixelColor(x, y).rgb() == colour.rgb();
+    return count;
+}
+
+// The screen of the offscreen platform is as large as a desktop's, so that the secondary windows
+// find room beside the main window. Its configuration file goes to the temporary folder, named
+// relative to it: the platform option would split a Windows path at its drive's colon.
+void useLargeScreen()
+{
+    QDir::setCurrent(QDir::tempPath());
+    static QTemporaryFile screen(QStringLiteral("tarvolin-screen-XXXXXX.json"));
+    if (!screen.open())
+        qFatal("no screen configuration");
+    screen.write(R"({"screens": [{"name": "Bildschirm", "width": 1600, "height": 1000}]})");
+    screen.flush();
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" + QFileInfo(screen).fileName().toLocal8Bit());
+}
 
 // The four windows driven as the user drives them, on the offscreen platform.
 class TestWindows : public QObject {
@@ -52,7 +121,7 @@ public:
     // Headless, with German as the user's own number format.
     static void initMain()
     {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        useLargeScreen();
         qputenv("LC_ALL", "de_DE.UTF-8");
     }
 
@@ -230,17 +299,224 @@ private slots:
 
         window = f->show(name);
         window->setHidden(endHidden);
-        QTimer::singleShot(0, [&] { endByMenu ? f->trigger("Beenden") : void(f->form->close()); });
-        // Should the program not end, this stops the loop, and the check below fails.
-        bool ended = true;
-        QTimer::singleShot(5000, [&] {
-            ended = false;
-            QCoreApplication::quit();
-        });
-        QCoreApplication::exec();
-        QVERIFY(ended);
-        f.reset();
-        QVERIFY(window.isNull());
+        QVERIFY(programEnds(f, window, endByMenu));
+    }
+
+    // The preview and "Text verteilen" open beside the main window, wholly inside the screen's
+    // available area: to its right where there is room, else to its left, else below it; where
+    // there is room for none, inside the area all the same, covering the main window as little as
+    // it can. Moved by the user, they open again where they were left.
+    void besideTheMainWindow_data()
+    {
+        QTest::addColumn<QPointF>("main"); // where the main window stands in the room it has
+        QTest::addColumn<QString>("side"); // where the window opens; empty: over the main window
+        QTest::newRow("Vorschau, main window at the left") << QPointF(0, 0) << "right";
+        QTest::newRow("Vorschau, main window at the right") << QPointF(1, 0.2) << "left";
+        QTest::newRow("Vorschau, main window in the middle") << QPointF(0.5, 0.2) << "below";
+        QTest::newRow("Vorschau, main window at the bottom") << QPointF(0.5, 1) << "";
+        QTest::newRow("TextVerteilen, main window at the left") << QPointF(0, 0.5) << "right";
+        QTest::newRow("TextVerteilen, main window at the right") << QPointF(1, 1) << "left";
+        QTest::newRow("TextVerteilen, main window in the middle") << QPointF(0.5, 0) << "right";
+    }
+    void besideTheMainWindow()
+    {
+        QFETCH(QPointF, main);
+        QFETCH(QString, side);
+        const QString name = QString(QTest::currentDataTag()).section(',', 0, 0);
+        MainWindow f;
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        const QRect area = f.form->screen()->availableGeometry();
+        const QSize room = area.size() - f.form->frameGeometry().size();
+        f.form->move(area.topLeft() +
+                     QPoint(qRound(main.x() * room.width()), qRound(main.y() * room.height())));
+        QWidget *window = f.show(name);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QRect beside = window->frameGeometry();
+        const QRect mainWindow = f.form->frameGeometry();
+        QVERIFY(area.contains(beside));
+        QCOMPARE(beside.intersects(mainWindow), side.isEmpty());
+        if (side == "right")
+            QVERIFY(beside.left() > mainWindow.right());
+        else if (side == "left")
+            QVERIFY(beside.right() < mainWindow.left());
+        else if (side == "below")
+            QVERIFY(beside.top() > mainWindow.bottom());
+        else { // as little as it can: here less than half of it
+            const QRect covered = beside.intersected(mainWindow);
+            QVERIFY(2 * covered.width() * covered.height() <
+                    mainWindow.width() * mainWindow.height());
+        }
+
+        const QPoint movedTo = area.topLeft() + QPoint(7, 9);
+        window->move(movedTo);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(f.show(name)->pos(), movedTo);
+    }
+
+    // "Text verteilen": one instance, not made before it is asked for; its close box and Esc only
+    // hide it, and it opens again with the text as it was left and the keyboard focus in it. It
+    // ends with the program.
+    void textWindowKeepsItsText()
+    {
+        auto f = std::make_unique<MainWindow>();
+        QVERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), [](const QWidget *shown) {
+            return shown->objectName() == "TextVerteilen";
+        }));
+        QPointer<QWidget> window = f->show("TextVerteilen");
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClicks(QApplication::focusWidget(), "Hallo");
+        for (const bool byEsc : {false, true}) {
+            byEsc ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape)
+                  : void(window->close());
+            QVERIFY(window->isHidden());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(f->show("TextVerteilen"), window.data());
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QCOMPARE(QApplication::focusWidget()->objectName(), "Text");
+            QCOMPARE(f->find<QPlainTextEdit>("Text", window)->toPlainText(), "Hallo");
+        }
+        window->hide();
+        QVERIFY(programEnds(f, window, false));
+    }
+
+    // The split follows the typed text, and every change of the alignment and the face setting at
+    // once; Enter alone breaks the text's line; a text of blanks and line breaks gives nothing to
+    // take.
+    void textWindowFollows()
+    {
+        MainWindow f;
+        QWidget *window = f.show("TextVerteilen");
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *view = f.find<QPlainTextEdit>("Aufteilung", window);
+        auto *take = f.find<QPushButton>("bt_Übernehmen", window);
+        QWidget *text = QApplication::focusWidget();
+        QCOMPARE(view->toPlainText(), "Der Text ergibt keine Nachricht.");
+        for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Space, Qt::Key_Return})
+            QTest::keyClick(text, key);
+        QVERIFY(!take->isEnabled());
+        QCOMPARE(view->toPlainText(), "Der Text ergibt keine Nachricht.");
+
+        type(text, "Der alte Wächter am Tor hebt langsam seine Laterne");
+        QTest::keyClick(text, Qt::Key_Return);
+        type(text, "Ihr kommt spät, Reisende, sagt er laut");
+        QVERIFY(take->isEnabled());
+        const QString a = "Der alte Wächter am Tor hebt langsam seine Laterne";
+        const QString a1 = "Der alte Wächter am Tor", a2 = "hebt langsam seine Laterne";
+        const QString b = "Ihr kommt spät, Reisende, sagt er laut";
+        const auto shows = [](const QStringList &lines) {
+            return "Der Text ergibt 1 Nachricht.\n\nNachricht 1\n" + lines.join('\n');
+        };
+        QCOMPARE(view->toPlainText(), shows({a1, a2, b}));
+        auto *toolbar = f.find<QToolBar>("Toolbar1");
+        QTest::mouseClick(toolbar->widgetForAction(toolbar->actions().first()), Qt::LeftButton);
+        QTRY_COMPARE(view->toPlainText(), shows({a, b}));
+        f.trigger("Face");
+        QTRY_COMPARE(view->toPlainText(), shows({a1, a2, b}));
+        f.dialogs.answers = {"2"};
+        f.trigger("Ausrichtung");
+        QTRY_COMPARE(view->toPlainText(),
+                     shows({a1, a2, "Ihr kommt spät,", "Reisende, sagt er laut"}));
+        QCOMPARE(f.find<QLineEdit>("t_Zeile1_0")->text(), "Zeile 1");
+    }
+
+    // "Übernehmen", by its button, its mnemonic or Ctrl+Enter in the text, puts the first message
+    // into the input lines, empties the others, evaluates them as "Auswerten" does, and leaves the
+    // rest of the text as typed, with its no-break spaces and runs of blanks; the next press takes
+    // the next message, and then nothing is left to take. Ctrl+Z brings the last message back.
+    void textWindowTakes_data()
+    {
+        QTest::addColumn<int>("key"); // 0: the button clicked
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("button") << 0 << Qt::KeyboardModifiers();
+        QTest::newRow("mnemonic") << int(Qt::Key_Udiaeresis)
+                                  << Qt::KeyboardModifiers(Qt::AltModifier);
+        QTest::newRow("Ctrl+Return")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Enter on the keypad")
+            << int(Qt::Key_Enter) << (Qt::ControlModifier | Qt::KeypadModifier);
+    }
+    void textWindowTakes()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        MainWindow f;
+        QWidget *window = f.show("TextVerteilen");
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *text = f.find<QPlainTextEdit>("Text", window);
+        auto *take = f.find<QPushButton>("bt_Übernehmen", window);
+        const auto press = [&] {
+            if (key == 0)
+                QTest::mouseClick(take, Qt::LeftButton);
+            else
+                QTest::keyClick(key == Qt::Key_Udiaeresis ? window : text, Qt::Key(key), modifiers);
+        };
+        const auto lines = [&f] {
+            QStringList lines;
+            for (int i = 0; i < 4; ++i)
+                lines << f.find<QLineEdit>(QString("t_Zeile1_%1").arg(i))->text();
+            return lines;
+        };
+        // The raw text, as typed: the box's plain text turns no-break spaces into blanks.
+        const auto typed = [text] {
+            return text->document()->toRawText().replace(QChar::ParagraphSeparator, '\n');
+        };
+        const QString rest = "\u00a0Dritte\u00a0Nachricht   bleibt \n";
+        text->setPlainText("Erste Zeile\nzweite  Zeile\n \n\n" + rest);
+
+        press();
+        QTRY_COMPARE(lines(), QStringList({"Erste Zeile", "zweite Zeile", "", ""}));
+        QCOMPARE(typed(), rest);
+        const QString evaluated = f.output();
+        QVERIFY(evaluated.contains("Erste Zeile"));
+        f.click("bt_Auswerten");
+        QCOMPARE(f.output(), evaluated);
+
+        text->setFocus();
+        press();
+        QTRY_COMPARE(lines(), QStringList({"\u00a0Dritte\u00a0Nachricht bleibt", "", "", ""}));
+        QCOMPARE(typed(), "");
+        QVERIFY(!take->isEnabled());
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(typed(), rest);
+    }
+
+    // Bad text, pasted, splits at once and shows its first messages and the count; the first
+    // message is taken into the input lines.
+    void textWindowBadText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("line1");
+        QTest::newRow("1 MiB without a blank")
+            << QString(1 << 20, u'x') << "Der Text ergibt 5350 Nachrichten." << QString(49, u'x');
+        QTest::newRow("1 MiB of blanks and line breaks")
+            << QString(" \n").repeated(1 << 19) << "Der Text ergibt keine Nachricht."
+            << "Zeile 1";
+        QTest::newRow("100000 paragraphs")
+            << QString("Wort\n\n").repeated(100000) << "Der Text ergibt 100000 Nachrichten."
+            << "Wort";
+        QTest::newRow("lone surrogates and control characters")
+            << QString("%1\x01 %2").arg(QChar(0xdc00), QChar(0xd800))
+            << "Der Text ergibt 1 Nachricht."
+            << QString("%1\x01 %2").arg(QChar(0xdc00), QChar(0xd800));
+    }
+    void textWindowBadText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, count);
+        QFETCH(QString, line1);
+        MainWindow f;
+        QWidget *window = f.show("TextVerteilen");
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(f.find("Text", window), Qt::Key_V, Qt::ControlModifier);
+        const QStringList view =
+            f.find<QPlainTextEdit>("Aufteilung", window)->toPlainText().split('\n');
+        QCOMPARE(view.first(), count);
+        QVERIFY(view.size() <= 1 + 25 * 6 + 2);
+        f.click("bt_Übernehmen", window);
+        QCOMPARE(f.find<QLineEdit>("t_Zeile1_0")->text(), line1);
     }
 
     // The list changes only for a category name, the code only for the selected name.
@@ -405,6 +681,109 @@ private slots:
         QTest::keyClick(f.find("bt_Abspielen", window), Qt::Key_Space);
         QTRY_COMPARE(zustand->text(), "Das Fenster hat sich von selbst geschlossen.");
         QCOMPARE(rows(), QStringList({"Zeile 1: ", "Zeile 2: ", "Zeile 3: ", "Zeile 4: "}));
+        // Once the message has ended, nothing is drawn again for it.
+        PaintCounter counter;
+        f.find("Nachricht", window)->installEventFilter(&counter);
+        QTest::qWait(300);
+        QCOMPARE(counter.paints, 0);
+    }
+
+    // What the preview paints, sampled where its cells stand, never compared whole, for fonts
+    // differ between machines: colours, a glyph's picture, the message window's frame, the cells
+    // past its edge, a fifth line below it; and a window as tall as the message.
+    void previewPicture()
+    {
+        MainWindow f;
+        QWidget *window = f.show("Vorschau");
+        auto *canvas = f.find<MessageCanvas>("Nachricht", window);
+        auto *output = f.find<QPlainTextEdit>("Zindral");
+        output->setPlainText(R"(\C[4]HH\C[0]H$D)"
+                             "\r\n" +
+                             QString(55, u'x') + "\r\n\r\nH\r\nHH");
+        QImage image = canvas->grab().toImage();
+        const QColor white = textColour(0), yellow = textColour(4), blue = windowColour();
+
+        // A character in its colour, on the window's own colour.
+        const QRect coloured = canvas->cellRect(0, 0, 2);
+        QVERIFY(pixelsOf(image, coloured, yellow) > 0);
+        QCOMPARE(pixelsOf(image, coloured, white), 0);
+        QVERIFY(pixelsOf(image, canvas->cellRect(0, 2), white) > 0);
+        QCOMPARE(image.pixelColor(coloured.topLeft()), blue);
+
+        // The glyph's picture, pixel for pixel, at the scale of its two cells.
+        const QRect glyph = canvas->cellRect(0, 3, 2);
+        const int scale = glyph.width() / kGlyphPixels;
+        const char *picture = symbolGlyph(3).picture;
+        QRect drawn, expected;
+        for (int y = 0; y < glyph.height(); ++y)
+            for (int x = 0; x < glyph.width(); ++x)
+                if (image.pixelColor(glyph.topLeft() + QPoint(x, y)) == white)
+                    drawn |= QRect(x, y, 1, 1);
+        for (int pixel = 0; pixel < kGlyphPixels * kGlyphPixels; ++pixel)
+            if (picture[pixel] == '#')
+                expected |=
+                    QRect(pixel % kGlyphPixels * scale, pixel / kGlyphPixels * scale, scale, scale);
+        QCOMPARE(drawn.size(), expected.size());
+        for (int pixel = 0; pixel < kGlyphPixels * kGlyphPixels; ++pixel) {
+            const QPoint at = glyph.topLeft() + drawn.topLeft() - expected.topLeft() +
+                              QPoint(pixel % kGlyphPixels, pixel / kGlyphPixels) * scale;
+            QCOMPARE(image.pixelColor(at) == white, picture[pixel] == '#');
+        }
+
+        // The window's frame stands around its 50 cells and 4 rows, with a border inside.
+        const QRect last = canvas->cellRect(0, kWindowCells - 1);
+        const QRect bottom = canvas->cellRect(kWindowRows - 1, 0);
+        QCOMPARE(image.pixelColor(last.right() + 2, last.center().y()), blue);
+        QVERIFY(image.pixelColor(last.right() + 2 * last.width(), last.center().y()) != blue);
+        QCOMPARE(image.pixelColor(bottom.left(), bottom.bottom() + 2), blue);
+        QCOMPARE(image.pixelColor(canvas->cellRect(0, 0).topLeft() - QPoint(2, 2)), blue);
+
+        // Cells past the edge are marked, the last one inside is not.
+        QCOMPARE(image.pixelColor(canvas->cellRect(1, kWindowCells).topLeft()), beyondEdgeColour());
+        QCOMPARE(image.pixelColor(canvas->cellRect(1, kWindowCells + 4).topLeft()),
+                 beyondEdgeColour());
+        QCOMPARE(image.pixelColor(canvas->cellRect(1, kWindowCells - 1).topLeft()), blue);
+
+        // A fifth line stands below the window; the window grows downwards for it, and shrinks
+        // back.
+        QVERIFY(pixelsOf(image, canvas->cellRect(4, 0, 2), white) > 0);
+        const QPoint corner = window->pos();
+        output->setPlainText("a\r\nb\r\nc\r\nd");
+        QTRY_COMPARE(window->size(), window->sizeHint());
+        const QSize compact = window->size();
+        output->setPlainText("a\r\nb\r\nc\r\nd\r\ne");
+        QTRY_VERIFY(window->height() > compact.height());
+        QCOMPARE(window->width(), compact.width());
+        QCOMPARE(window->pos(), corner);
+        output->setPlainText("a\r\nb\r\nc\r\nd");
+        QTRY_COMPARE(window->size(), compact);
+
+        // Four lines: the canvas ends with the message window, and no empty band around the button
+        // is taller than a text row.
+        const QImage compactImage = canvas->grab().toImage();
+        QVERIFY(compactImage.pixelColor(bottom.left(), compactImage.height() - 1) !=
+                window->palette().window().color());
+        const int row = window->fontMetrics().lineSpacing();
+        const QWidget *play = f.find("bt_Abspielen", window);
+        QVERIFY(canvas->y() <= row);
+        QVERIFY(play->y() - canvas->geometry().bottom() <= row);
+        QVERIFY(window->height() - play->geometry().bottom() <= row);
+    }
+
+    // The about box's picture, each of its pixels stretched whole.
+    void aboutPicture()
+    {
+        MainWindow f;
+        QWidget *image = f.find("Image1", f.show("Dialog1"));
+        const QImage shown = image->grab().toImage();
+        const QImage picture(":/tarvolin/about.png");
+        int wrong = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                wrong += shown.pixel((2 * x + 1) * shown.width() / (2 * picture.width()),
+                                     (2 * y + 1) * shown.height() / (2 * picture.height())) !=
+                         picture.pixel(x, y);
+        QCOMPARE(wrong, 0);
     }
 
     // Bad text in the output box draws, and only what the preview can show is laid out.
@@ -443,12 +822,19 @@ private slots:
     }
 
     // The toolkit's own boxes, in German, each checked and answered from inside its event loop
-    // and always closed: a question answered in the user's number format, and a message.
+    // and always closed: a question answered in the user's number format, and a message. The
+    // split of "Text verteilen" follows each setting as soon as it changes, the box still open.
     void realBoxes()
     {
         Module1 state;
         QtDialogs dialogs;
         Form1 form(state, dialogs);
+        form.findChild<QAction *>("TextVerteilen")->trigger();
+        QWidget *window = shownWindow("TextVerteilen");
+        auto *view = window->findChild<QPlainTextEdit *>("Aufteilung");
+        window->findChild<QPlainTextEdit *>("Text")->setPlainText(
+            "Ihr kommt spät, Reisende, sagt er laut");
+        const QString oneLine = view->toPlainText();
         QTimer::singleShot(0, [] {
             auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
             const auto close = qScopeGuard([input] { input->isVisible() && input->close(); });
@@ -462,18 +848,31 @@ private slots:
         });
         form.findChild<QAction *>("Ausrichtung")->trigger();
         QCOMPARE(state.AusrichtungsModus, 2);
+        QCoreApplication::processEvents();
 
-        QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [&] {
             auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             const auto close = qScopeGuard([message] { message->isVisible() && message->close(); });
             QCOMPARE(message->windowTitle(), "Face On");
             QCOMPARE(message->text(), "Messages mit Faces");
             QCOMPARE(message->icon(), QMessageBox::Information);
             QCOMPARE(message->textFormat(), Qt::PlainText);
+            // 38 units do not fit a face window right-aligned.
+            QTRY_VERIFY(view->toPlainText() != oneLine);
             QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
         });
         form.findChild<QAction *>("Face")->trigger();
         QCOMPARE(state.Zeilenbreite, 38);
+
+        QTimer::singleShot(0, [] {
+            auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            const auto close = qScopeGuard([input] { input->isVisible() && input->close(); });
+            QTest::keyClicks(input->findChild<QLineEdit *>(), "3");
+            QTest::keyClick(input->findChild<QLineEdit *>(), Qt::Key_Return);
+        });
+        form.findChild<QAction *>("Ausrichtung")->trigger();
+        // Left-aligned, they do.
+        QTRY_COMPARE(view->toPlainText(), oneLine);
     }
 };
 
