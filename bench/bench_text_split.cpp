@@ -1,0 +1,112 @@
+// Times what "Text verteilen" does with 1 MiB of text, in milliseconds, as the median of several
+// runs: the split alone, a keystroke in the text with the view, and "Übernehmen".
+#include "app/form1.h"
+#include "app/startup.h"
+#include "text_split/text_split.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Prose of about 1 MiB: sentences of words of every length, in paragraphs of a few lines.
+QString prose(bool paragraphs)
+{
+    const QStringList sentences{
+        "Der alte Wächter am Tor hebt langsam seine Laterne und sagt: Ihr kommt spät, Reisende.",
+        "Die Brücke über den Fluss ist seit dem Sturm gesperrt, und der Fährmann wartet nur bis "
+        "Sonnenuntergang.",
+        "Wer das Schwert aus dem Stein zieht, wird König über das ganze Land.",
+        "Hmm.",
+        "Im Keller des Gasthauses liegen drei Fässer, zwei Kisten und ein verschlossenes Buch.",
+    };
+    QString text;
+    for (int i = 0; text.size() < (1 << 20); ++i) {
+        text += sentences[i % sentences.size()];
+        text += paragraphs && i % 7 == 6 ? (i % 14 == 13 ? "\n\n" : "\n") : " ";
+    }
+    return text.left(1 << 20);
+}
+
+double median(int runs, const std::function<void()> &run)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        run();
+        times << clock.nsecsElapsed() / 1e6;
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+struct NoDialogs final : Dialogs {
+    QString ask(const QString &, const QString &, const QString &) override { return {}; }
+    void inform(const QString &, const QString &) override {}
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setUpApplication();
+
+    for (const bool paragraphs : {true, false}) {
+        const QString text = prose(paragraphs);
+        const char *kind = paragraphs ? "1 MiB of prose in paragraphs" : "1 MiB of prose, one line";
+        std::printf("%s: split for the view %.2f ms, the whole split %.2f ms\n", kind,
+                    median(21, [&] { splitText(text, 49, 25); }),
+                    median(5, [&] { splitText(text, 49, 1 << 20); }));
+    }
+
+    Module1 state;
+    NoDialogs dialogs;
+    double made = median(11, [&] { Form1 window(state, dialogs); });
+    std::printf("main window made in %.2f ms\n", made);
+
+    Form1 form(state, dialogs);
+    form.show();
+    form.findChild<QAction *>("TextVerteilen")->trigger();
+    QWidget *window = nullptr;
+    for (QWidget *shown : QApplication::topLevelWidgets())
+        if (shown->objectName() == "TextVerteilen")
+            window = shown;
+    auto *box = window->findChild<QPlainTextEdit *>("Text");
+    for (const bool paragraphs : {true, false}) {
+        QApplication::clipboard()->setText(prose(paragraphs));
+        box->selectAll();
+        const double pasted = median(1, [&] {
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+        });
+        box->moveCursor(QTextCursor::Start);
+        const double key = median(21, [&] {
+            QTest::keyClick(box, Qt::Key_A);
+            QCoreApplication::processEvents();
+        });
+        const double take = median(11, [&] {
+            window->findChild<QPushButton *>("bt_Übernehmen")->click();
+            QCoreApplication::processEvents();
+        });
+        std::printf("%s: paste %.1f ms, keystroke with the view %.2f ms, Übernehmen %.2f ms\n",
+                    paragraphs ? "prose in paragraphs" : "prose in one line", pasted, key, take);
+    }
+    const QString word(1 << 20, u'x');
+    for (const QString &bad : {word, QString(" \n").repeated(1 << 19)}) {
+        QApplication::clipboard()->setText(bad);
+        box->selectAll();
+        std::printf("%s pasted in %.1f ms\n",
+                    bad == word ? "1 MiB without a blank" : "1 MiB of blanks and line breaks",
+                    median(1, [&] {
+                        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                        QCoreApplication::processEvents();
+                    }));
+    }
+}
