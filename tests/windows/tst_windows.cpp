@@ -65,12 +65,15 @@ struct MainWindow {
 bool programEnds(std::unique_ptr<MainWindow> &f, const QPointer<QWidget> &window, bool byMenu)
 {
     QTimer::singleShot(0, [&] { byMenu ? f->trigger("Beenden") : void(f->form->close()); });
-    // Should the program not end, this stops the loop.
+    // Should the program not end, this stops the loop; it goes with this function.
     bool ended = true;
-    QTimer::singleShot(5000, [&] {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
         ended = false;
         QCoreApplication::quit();
     });
+    guard.start(5000);
     QCoreApplication::exec();
     f.reset();
     return ended && window.isNull();
