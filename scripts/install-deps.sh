@@ -16,7 +16,7 @@ for group in "$@"; do
     case $group in
         # readelf, the desktop entry and metainfo validators, the Windows resource compiler
         tests) packages+=(binutils desktop-file-utils appstream llvm) ;;
-        screenshot) packages+=(xdotool imagemagick openbox) ;;
+        screenshot) packages+=(xdotool xclip imagemagick openbox) ;;
         # Qt for Windows is built from Debian's source with the host's Qt tools.
         windows) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                             mingw-w64-x86-64-dev qt6-base-dev-tools nsis xz-utils perl) ;;
