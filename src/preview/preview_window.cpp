@@ -15,6 +15,17 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Words take room only while they say something.
+void showWords(QLabel *label, const QString &words)
+{
+    label->setText(words);
+    label->setHidden(words.isEmpty());
+}
+
+} // namespace
+
 PreviewWindow::PreviewWindow(const QPlainTextEdit &outputBox, const Module1 &state)
     : m_outputBox(outputBox), m_state(state)
 {
@@ -98,12 +109,6 @@ void PreviewWindow::showPlayback()
         break;
     }
     m_clock.stop();
-}
-
-void PreviewWindow::showWords(QLabel *label, const QString &words)
-{
-    label->setText(words);
-    label->setHidden(words.isEmpty());
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent *event)

@@ -28,7 +28,6 @@ protected:
 
 private:
     void showPlayback();
-    static void showWords(QLabel *label, const QString &words);
 
     const QPlainTextEdit &m_outputBox;
     const Module1 &m_state;
