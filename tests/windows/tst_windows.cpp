@@ -360,6 +360,8 @@ private slots:
     {
         auto f = std::make_unique<MainWindow>();
         QPointer<QWidget> window = f->show("TextVerteilen");
+        QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name),
+                 "Text verteilen");
         QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClicks(QApplication::focusWidget(), "Hallo");
         for (const bool byEsc : {false, true}) {
