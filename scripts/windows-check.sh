@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tries the Windows build under Wine as a Windows user would, on a virtual display: the Qt Test
 # programs, the installer, the installed program (typed lines evaluated and copied, a German
-# number, the symbol dialog, the about box, the preview playing a message, the close box), the
+# number, the symbol dialog, the about box, the preview playing a message, two messages taken from
+# a text by "Text verteilen", the close box), the
 # uninstaller, and the portable zip unpacked to a folder of its own. Builds first with
 # scripts/windows.sh, installing what it needs. Prints one line a check and ends with an error when
 # one fails.
@@ -142,6 +143,22 @@ tries=150
 while [[ $(pixel) == "$drawn" ]] && ((--tries)); do sleep 0.1; done
 check "preview draws the message window, plays it and closes it" "$message_window closed" \
     "$drawn $([[ $(pixel) != "$drawn" ]] && echo closed)"
+
+# "Text verteilen" takes two messages, one after the other, from a pasted text with umlauts into
+# the input lines, evaluated: the output box shows each centred, and line 1 holds the second.
+keys "$main" alt+m e
+paste "Text verteilen" $'Grüße aus Köln, sagt der Wächter.\n \nÜbermorgen öffnet das Tor.'
+centred() { printf '%*s%s\n%25s\n%25s\n%25s' "$1" "" "$2" "" "" ""; }
+keys "Text verteilen" ctrl+Return
+check "first message taken and evaluated" "$(centred 9 'Grüße aus Köln, sagt der Wächter.')" \
+    "$(copied "$main")"
+keys "Text verteilen" ctrl+Return
+check "second message taken and evaluated" "$(centred 12 'Übermorgen öffnet das Tor.')" \
+    "$(copied "$main")"
+# From the output box back to line 1, and forth again.
+keys "$main" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+check "second message in line 1" "Übermorgen öffnet das Tor." "$(copied "$main")"
+keys "$main" Tab Tab Tab Tab Tab
 
 # The close box of the main window ends the program, the open symbol dialog and preview with it.
 wmctrl -c "$main"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the Windows build as a Windows user sees it, at 100 % and 150 %
 # (Wine at 96 and 144 dots per inch): the main window with a typed message, the question box,
-# the symbol dialog, the about box and the preview, with the title bars Wine draws from the
-# windows' own styles. Saves docs/windows-<window>-<scale>.png. Builds first with scripts/windows.sh.
+# the symbol dialog, the about box, the preview and "Text verteilen", with the title bars Wine
+# draws from the windows' own styles, and the whole Wine desktop with the windows where they open.
+# Saves docs/windows-<window>-<scale>.png. Builds first with scripts/windows.sh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARVOLIN_BUILD_DIR:-$root/build-windows}
@@ -73,6 +74,16 @@ for scale in 100 150; do
     window Vorschau >/dev/null
     sleep 1
     shoot preview Vorschau
+
+    # A scene in "Text verteilen", beside the main window.
+    press alt+m e
+    window "Text verteilen" >/dev/null
+    printf '%s\n\n%s' \
+        "Der alte Wächter am Tor hebt langsam seine Laterne und sagt: Ihr kommt spät, Reisende. Die Brücke über den Fluss ist seit dem Sturm gesperrt, und der Fährmann wartet nur bis Sonnenuntergang." \
+        "Wenn ihr euch beeilt, erreicht ihr ihn noch." | xclip -selection clipboard
+    press ctrl+v
+    shoot text "Text verteilen"
+    shoot desktop "Tarvolin - Wine desktop"
 
     wineserver -k
 done

@@ -34,6 +34,8 @@ wine_session() {
     # Qt Test writes to the debugger on Windows unless told to use the console; Wine passes no
     # QT_ variable of the Linux environment through.
     wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
+    # The offscreen platform of the window tests reads fonts from a folder, not from Windows.
+    wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d 'C:\windows\Fonts' /f >/dev/null
     wineserver -w
 }
 
