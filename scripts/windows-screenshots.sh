@@ -2,7 +2,8 @@
 # Takes the README's pictures of the Windows build as a Windows user sees it, at 100 % and 150 %
 # (Wine at 96 and 144 dots per inch): the main window with a typed message, the question box,
 # the symbol dialog, the about box, the preview and "Text verteilen", with the title bars Wine
-# draws from the windows' own styles, and the whole Wine desktop with the windows where they open.
+# draws from the windows' own styles, and the whole Wine desktop with "Text verteilen" where it
+# opens.
 # Saves docs/windows-<window>-<scale>.png. Builds first with scripts/windows.sh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,6 +63,17 @@ for scale in 100 150; do
     shoot about About
     press Return
 
+    # A scene in "Text verteilen", beside the main window; Esc hides it again.
+    press alt+m e
+    window "Text verteilen" >/dev/null
+    printf '%s\n\n%s' \
+        "Der alte Wächter am Tor hebt langsam seine Laterne und sagt: Ihr kommt spät, Reisende. Die Brücke über den Fluss ist seit dem Sturm gesperrt, und der Fährmann wartet nur bis Sonnenuntergang." \
+        "Wenn ihr euch beeilt, erreicht ihr ihn noch." | xclip -selection clipboard
+    press ctrl+v
+    shoot text "Text verteilen"
+    shoot desktop "Tarvolin - Wine desktop"
+    press Escape
+
     # The preview of a message with a face, a colour and glyphs. Two menu items share the letter
     # F: the second press chooses "Face On/Off".
     press alt+m f f Return
@@ -74,16 +86,6 @@ for scale in 100 150; do
     window Vorschau >/dev/null
     sleep 1
     shoot preview Vorschau
-
-    # A scene in "Text verteilen", beside the main window.
-    press alt+m e
-    window "Text verteilen" >/dev/null
-    printf '%s\n\n%s' \
-        "Der alte Wächter am Tor hebt langsam seine Laterne und sagt: Ihr kommt spät, Reisende. Die Brücke über den Fluss ist seit dem Sturm gesperrt, und der Fährmann wartet nur bis Sonnenuntergang." \
-        "Wenn ihr euch beeilt, erreicht ihr ihn noch." | xclip -selection clipboard
-    press ctrl+v
-    shoot text "Text verteilen"
-    shoot desktop "Tarvolin - Wine desktop"
 
     wineserver -k
 done
