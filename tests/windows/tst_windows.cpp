@@ -474,6 +474,11 @@ private slots:
                 f.find<QPlainTextEdit>("Aufteilung", window)->toPlainText().split('\n');
             QCOMPARE(view.first(), count);
             QVERIFY(view.size() <= 1 + 25 * 6 + 2);
+            // Typing keeps the view where it was scrolled.
+            auto *scroll = f.find<QPlainTextEdit>("Aufteilung", window)->verticalScrollBar();
+            scroll->setValue(scroll->maximum());
+            QTest::keyClick(f.find("Text", window), Qt::Key_A);
+            QCOMPARE(scroll->value(), scroll->maximum());
             f.click("bt_Übernehmen", window);
             QCOMPARE(f.lines().first(), line1);
         }
