@@ -353,7 +353,8 @@ private slots:
     }
 
     // "Text verteilen": one instance; its close box and Esc only hide it, and it opens again with
-    // the text as it was left and the keyboard focus in it. It ends with the program.
+    // the text as it was left and the keyboard focus in it, wherever the focus was. It ends with
+    // the program.
     void textWindowKeepsItsText()
     {
         auto f = std::make_unique<MainWindow>();
@@ -363,6 +364,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClicks(QApplication::focusWidget(), "Hallo");
         for (const bool byEsc : {false, true}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             byEsc ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape)
                   : void(window->close());
             QVERIFY(window->isHidden());
@@ -439,7 +441,8 @@ private slots:
             return text->document()->toRawText().replace(QChar::ParagraphSeparator, '\n');
         };
         const QString rest = "\u00a0Dritte\u00a0Nachricht   bleibt \n";
-        text->setPlainText("Erste Zeile\nzweite  Zeile\n \n\n" + rest);
+        // Shift+Enter in the box breaks a line as Enter does, with a line separator.
+        text->setPlainText("Erste Zeile\u2028zweite  Zeile\n \n\n" + rest);
 
         press();
         QTRY_COMPARE(f.lines(), QStringList({"Erste Zeile", "zweite Zeile", "", ""}));
