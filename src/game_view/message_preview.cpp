@@ -1,5 +1,6 @@
 #include "game_view/message_preview.h"
 
+#include "state/message_text.h"
 #include "state/module1.h"
 #include "symbols/symbol_catalogue.h"
 
@@ -22,27 +23,10 @@ struct Pen {
     bool closes = false;
 };
 
-// The line breaks of the text: CR LF, LF and CR.
-bool isLineBreak(QChar ch)
-{
-    return ch == u'\n' || ch == u'\r';
-}
-
-// Whether the text starts with CR LF.
-bool isCrLf(QStringView text)
-{
-    return text.size() > 1 && text[0] == u'\r' && text[1] == u'\n';
-}
-
 // A backslash that the engine draws, written as two.
 bool isDrawnBackslash(QStringView text)
 {
     return text.size() > 1 && text[0] == u'\\' && text[1] == u'\\';
-}
-
-bool isSurrogatePair(QStringView text)
-{
-    return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
 }
 
 // How many characters the text holds, a surrogate pair being one.
@@ -60,11 +44,6 @@ qsizetype countLineBreaks(QStringView text)
     for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', cr + 1))
         breaks += !isCrLf(text.sliced(cr));
     return breaks;
-}
-
-bool isDigit(QChar ch)
-{
-    return ch >= u'0' && ch <= u'9';
 }
 
 // A code's number as the program writes it: decimal digits without sign or leading zero.

@@ -1,5 +1,6 @@
 #include "text_split/text_split.h"
 
+#include "state/message_text.h"
 #include "state/module1.h"
 #include "symbols/symbol_catalogue.h"
 
@@ -20,21 +21,6 @@ struct Line {
     qsizetype start = 0;
 };
 
-bool isLineBreak(QChar ch)
-{
-    return ch == u'\n' || ch == u'\r';
-}
-
-bool isSurrogatePair(QStringView text)
-{
-    return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
-}
-
-bool isDigit(QChar ch)
-{
-    return ch >= u'0' && ch <= u'9';
-}
-
 // Where the text line that starts at `start` ends.
 qsizetype lineEnd(QStringView text, qsizetype start)
 {
@@ -46,7 +32,7 @@ qsizetype lineEnd(QStringView text, qsizetype start)
 // Where the next text line starts, after the line break at `end`.
 qsizetype nextLine(QStringView text, qsizetype end)
 {
-    return end + (text.sliced(end).startsWith(u"\r\n") ? 2 : 1);
+    return end + (isCrLf(text.sliced(end)) ? 2 : 1);
 }
 
 // The longest unit below that is not a code with digits: a backslash and a character of two units.
