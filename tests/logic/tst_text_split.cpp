@@ -56,79 +56,58 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::addColumn<QStringList>("messages");
 
+        // Messages are parted by "|".
+        const auto row = [](const char *name, const QString &text, int limit,
+                            const QString &split) {
+            QTest::newRow(name) << text << limit << split.split(u'|');
+        };
         // Lines.
-        QTest::newRow("exactly at the limit") << "aaaa bbbb" << 9 << QStringList{"aaaa bbbb"};
-        QTest::newRow("one unit over") << "aaaa bbbbb" << 9 << QStringList{"aaaa/bbbbb"};
-        QTest::newRow("balanced, not greedy")
-            << "aaaa bb cc dddd" << 10 << QStringList{"aaaa bb/cc dddd"};
-        QTest::newRow("tie to the longer first line") << "aa bb cc" << 5 << QStringList{"aa bb/cc"};
-        QTest::newRow("last line counts too")
-            << "aaa bb cc dd e" << 8 << QStringList{"aaa bb/cc dd e"};
-        QTest::newRow("prose at 49")
-            << "Der alte Wächter am Tor hebt langsam seine Laterne" << 49
-            << QStringList{"Der alte Wächter am Tor/hebt langsam seine Laterne"};
-        QTest::newRow("runs, leading and trailing blanks")
-            << "   aa    bb  \n  cc   " << 10 << QStringList{"aa bb/cc"};
-        QTest::newRow("blanks at a break") << "aaaa     bbbb" << 6 << QStringList{"aaaa/bbbb"};
-        QTest::newRow("tabs and no-break spaces are no blanks")
-            << "a\tb\u00a0c d" << 5 << QStringList{"a\tb\u00a0c/d"};
-        QTest::newRow("each text line starts a line")
-            << "aa\nbb\r\ncc\rdd" << 10 << QStringList{"aa/bb/cc/dd"};
+        row("exactly at the limit", "aaaa bbbb", 9, "aaaa bbbb");
+        row("one unit over", "aaaa bbbbb", 9, "aaaa/bbbbb");
+        row("balanced, not greedy", "aaaa bb cc dddd", 10, "aaaa bb/cc dddd");
+        row("tie to the longer first line", "aa bb cc", 5, "aa bb/cc");
+        row("last line counts too", "aaa bb cc dd e", 8, "aaa bb/cc dd e");
+        row("prose at 49", "Der alte Wächter am Tor hebt langsam seine Laterne", 49,
+            "Der alte Wächter am Tor/hebt langsam seine Laterne");
+        row("runs, leading and trailing blanks", "   aa    bb  \n  cc   ", 10, "aa bb/cc");
+        row("blanks at a break", "aaaa     bbbb", 6, "aaaa/bbbb");
+        row("tabs and no-break spaces are no blanks", "a\tb\u00a0c d", 5, "a\tb\u00a0c/d");
+        row("each text line starts a line", "aa\nbb\r\ncc\rdd", 10, "aa/bb/cc/dd");
 
         // Paragraphs.
-        QTest::newRow("empty line between") << "aa\n\nbb" << 10 << QStringList{"aa", "bb"};
-        QTest::newRow("blank line between") << "aa\r\n   \r\nbb" << 10 << QStringList{"aa", "bb"};
-        QTest::newRow("CR CR is an empty line") << "aa\r\rbb" << 10 << QStringList{"aa", "bb"};
-        QTest::newRow("many empty lines") << "\n\naa\n\n\n \nbb\n\n"
-                                          << 10 << QStringList{"aa", "bb"};
-        QTest::newRow("a line of a tab is no blank line")
-            << "aa\n\t\nbb" << 10 << QStringList{"aa/\t/bb"};
+        row("empty line between", "aa\n\nbb", 10, "aa|bb");
+        row("blank line between", "aa\r\n   \r\nbb", 10, "aa|bb");
+        row("CR CR is an empty line", "aa\r\rbb", 10, "aa|bb");
+        row("many empty lines", "\n\naa\n\n\n \nbb\n\n", 10, "aa|bb");
+        row("a line of a tab is no blank line", "aa\n\t\nbb", 10, "aa/\t/bb");
         // 1 to 9 lines go into the fewest messages, as even as can be, the first ones taking the
         // extra line.
         const QStringList spread{
             "a",           "a/b",           "a/b/c",           "a/b/c/d",          "a/b/c|d/e",
             "a/b/c|d/e/f", "a/b/c/d|e/f/g", "a/b/c/d|e/f/g/h", "a/b/c|d/e/f|g/h/i"};
         for (int lines = 1; lines <= 9; ++lines)
-            QTest::addRow("%d lines", lines)
-                << QString("a\nb\nc\nd\ne\nf\ng\nh\ni").first(2 * lines - 1) << 10
-                << spread[lines - 1].split('|');
-        QTest::newRow("paragraphs share no message")
-            << "a\nb\nc\n\nd" << 10 << QStringList{"a/b/c", "d"};
+            row(qPrintable(QString("%1 lines").arg(lines)),
+                QString("a\nb\nc\nd\ne\nf\ng\nh\ni").first(2 * lines - 1), 10, spread[lines - 1]);
+        row("paragraphs share no message", "a\nb\nc\n\nd", 10, "a/b/c|d");
 
         // Words longer than the limit, at the limits of the four line widths.
-        const QString x48(48, u'x');
-        QTest::newRow("long word at 49")
-            << QString(100, u'x') << 49
-            << QStringList{QString(49, u'x') + "/" + QString(49, u'x') + "/xx"};
-        QTest::newRow("glyph code at the cut, 49")
-            << x48 + "$Ayy zz" << 49 << QStringList{x48 + "/$Ayy zz"};
-        QTest::newRow("dollar before no letter is cut, 49")
-            << x48 + "$1y" << 49 << QStringList{x48 + "$/1y"};
-        QTest::newRow("colour code at the cut, 37")
-            << QString(34, u'x') + R"(\C[12]y)" << 37
-            << QStringList{QString(34, u'x') + R"(/\C[12]y)"};
-        QTest::newRow("code left open is cut after its letter, 37")
-            << QString(35, u'x') + R"(\C[1)" << 37 << QStringList{QString(35, u'x') + R"(\C/[1)"};
-        QTest::newRow("code without digits is cut after its letter, 37")
-            << QString(35, u'x') + R"(\S[])" << 37 << QStringList{QString(35, u'x') + R"(\S/[])"};
-        QTest::newRow("backslash pair at the cut, 38")
-            << QString(37, u'x') + R"(\\y)" << 38 << QStringList{QString(37, u'x') + R"(/\\y)"};
-        QTest::newRow("pair of units at the cut, 50")
-            << QString(49, u'x') + kPair + "y" << 50
-            << QStringList{QString(49, u'x') + "/" + kPair + "y"};
-        QTest::newRow("backslash and a pair at the cut, 50")
-            << QString(48, u'x') + "\\" + kPair << 50
-            << QStringList{QString(48, u'x') + "/\\" + kPair};
-        QTest::newRow("code longer than a line")
-            << R"(\S[)" + QString(50, u'1') + "]" << 49
-            << QStringList{R"(\S[)" + QString(46, u'1') + "/1111]"};
-        QTest::newRow("no limit below the longest unit")
-            << "\\" + kPair + "x" << 1 << QStringList{"\\" + kPair + "/x"};
-        QTest::newRow("pieces placed like words")
-            << "a " + QString(12, u'x') + " b" << 10
-            << QStringList{"a/" + QString(10, u'x') + "/xx b"};
-        QTest::newRow("a word shares a line with a piece")
-            << R"(a xxxxxx\C[12]yy)" << 10 << QStringList{R"(a xxxxxx/\C[12]yy)"};
+        const QString x34(34, u'x'), x35(35, u'x'), x37(37, u'x'), x48(48, u'x'), x49(49, u'x');
+        row("long word at 49", QString(100, u'x'), 49, x49 + "/" + x49 + "/xx");
+        row("glyph code at the cut, 49", x48 + "$Ayy zz", 49, x48 + "/$Ayy zz");
+        row("dollar before no letter is cut, 49", x48 + "$1y", 49, x48 + "$/1y");
+        row("colour code at the cut, 37", x34 + R"(\C[12]y)", 37, x34 + R"(/\C[12]y)");
+        row("code left open is cut after its letter, 37", x35 + R"(\C[1)", 37, x35 + R"(\C/[1)");
+        row("code without digits is cut after its letter, 37", x35 + R"(\S[])", 37,
+            x35 + R"(\S/[])");
+        row("backslash pair at the cut, 38", x37 + R"(\\y)", 38, x37 + R"(/\\y)");
+        row("pair of units at the cut, 50", x49 + kPair + "y", 50, x49 + "/" + kPair + "y");
+        row("backslash and a pair at the cut, 50", x48 + "\\" + kPair, 50, x48 + "/\\" + kPair);
+        row("code longer than a line", R"(\S[)" + QString(50, u'1') + "]", 49,
+            R"(\S[)" + QString(46, u'1') + "/1111]");
+        row("no limit below the longest unit", "\\" + kPair + "x", 1, "\\" + kPair + "/x");
+        row("pieces placed like words", "a " + QString(12, u'x') + " b", 10,
+            "a/" + QString(10, u'x') + "/xx b");
+        row("a word shares a line with a piece", R"(a xxxxxx\C[12]yy)", 10, R"(a xxxxxx/\C[12]yy)");
     }
     void split()
     {
@@ -145,16 +124,15 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("rest"); // from the second message on; empty when there is none
-        QTest::newRow("next paragraph") << "Erste  Zeile\r\nzweite\r\n \r\n\r\n  Dritte  Zeile \r\n"
-                                        << "Dritte  Zeile \r\n";
-        QTest::newRow("inside a text line") << "aa bb cc dd ee ff gg hh  ii\njj"
-                                            << "gg hh  ii\njj";
-        QTest::newRow("at a text line") << "aa\nbb\ncc\n\t ee\nff"
-                                        << "\t ee\nff";
-        QTest::newRow("one message") << "aa bb\n\n\n"
-                                     << "";
-        QTest::newRow("none") << " \r\n \n"
-                              << "";
+        const auto row = [](const char *name, const QString &text, const QString &rest) {
+            QTest::newRow(name) << text << rest;
+        };
+        row("next paragraph", "Erste  Zeile\r\nzweite\r\n \r\n\r\n  Dritte  Zeile \r\n",
+            "Dritte  Zeile \r\n");
+        row("inside a text line", "aa bb cc dd ee ff gg hh  ii\njj", "gg hh  ii\njj");
+        row("at a text line", "aa\nbb\ncc\n\t ee\nff", "\t ee\nff");
+        row("one message", "aa bb\n\n\n", "");
+        row("none", " \r\n \n", "");
     }
     void rest()
     {
