@@ -48,6 +48,7 @@ double median(int runs, const std::function<void()> &run)
 struct NoDialogs final : Dialogs {
     QString ask(const QString &, const QString &, const QString &) override { return {}; }
     void inform(const QString &, const QString &) override {}
+    QString fileName(FileUse, const QString &, const QString &) override { return {}; }
 };
 
 } // namespace
@@ -68,10 +69,11 @@ int main(int argc, char *argv[])
 
     Module1 state;
     NoDialogs dialogs;
-    double made = median(11, [&] { Form1 window(state, dialogs); });
+    const QTemporaryDir folder;
+    double made = median(11, [&] { Form1 window(state, dialogs, folder.path()); });
     std::printf("main window made in %.2f ms\n", made);
 
-    Form1 form(state, dialogs);
+    Form1 form(state, dialogs, folder.path());
     form.show();
     form.findChild<QAction *>("TextVerteilen")->trigger();
     QWidget *window = nullptr;

@@ -43,9 +43,9 @@ protected:
 
 } // namespace
 
-Form1::Form1(Module1 &state, Dialogs &dialogs)
-    : m_session{state, *this, dialogs, QLocale::system()}, m_besideVorschau(*this),
-      m_besideTextVerteilen(*this)
+Form1::Form1(Module1 &state, Dialogs &dialogs, const QString &dataFolder)
+    : m_session{state, *this, dialogs, QLocale::system()}, m_dataFolder(dataFolder),
+      m_besideVorschau(*this, dataFolder), m_besideTextVerteilen(*this, dataFolder)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tarvolin 2000 v.3.00.00"));
@@ -83,6 +83,11 @@ Form1::Form1(Module1 &state, Dialogs &dialogs)
 
 Form1::~Form1()
 {
+    // Hidden first, so that the next run finds them where they were left.
+    for (QWidget *window :
+         {static_cast<QWidget *>(m_vorschau), static_cast<QWidget *>(m_textVerteilen)})
+        if (window)
+            window->hide();
     // The secondary windows have no owner, so nothing else would take them down.
     delete m_dialog.data();
     delete m_dialog1.data();
@@ -343,5 +348,11 @@ void Form1::Vorschau_Click()
 
 void Form1::TextVerteilen_Click()
 {
-    m_besideTextVerteilen.show(secondaryWindow(m_textVerteilen, m_session));
+    m_besideTextVerteilen.show(secondaryWindow(m_textVerteilen, m_session, m_dataFolder));
+}
+
+void Form1::openTextFile(const QString &path)
+{
+    TextVerteilen_Click();
+    m_textVerteilen->openFile(path);
 }

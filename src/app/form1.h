@@ -23,8 +23,9 @@ class Form1 final : public QMainWindow, public MessageWindow {
     Q_OBJECT
 
 public:
-    // Numeric answers are read in the user's own number format.
-    Form1(Module1 &state, Dialogs &dialogs);
+    // Numeric answers are read in the user's own number format. What the program keeps between
+    // runs lives in the data folder.
+    Form1(Module1 &state, Dialogs &dialogs, const QString &dataFolder);
     ~Form1() override;
 
     QString zeile(int index) const override;
@@ -50,6 +51,8 @@ public:
     void Pünktchen_Click();
     void Vorschau_Click();
     void TextVerteilen_Click();
+    // Opens "Text verteilen" on a text file.
+    void openTextFile(const QString &path);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -66,6 +69,7 @@ private:
     void settingsMayChange();
 
     Session m_session;
+    const QString m_dataFolder;
     QToolBar *Toolbar1 = nullptr;
     std::array<QLineEdit *, kLineCount> t_Zeile1{};
     QPlainTextEdit *Zindral = nullptr;

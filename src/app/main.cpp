@@ -3,17 +3,19 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
-int main(int, char *argv[])
+int main(int argc, char *argv[])
 {
-    // The toolkit sees only the program name, so no command-line option reaches it.
-    int argc = 1;
     QApplication app(argc, argv);
     setUpApplication();
+    const QString file = fileFromCommandLine();
 
     Module1 state;
     QtDialogs dialogs;
-    Form1 window(state, dialogs);
+    Form1 window(state, dialogs, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     window.show();
+    if (!file.isEmpty())
+        window.openTextFile(file);
     return QApplication::exec();
 }

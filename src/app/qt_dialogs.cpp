@@ -1,6 +1,7 @@
 #include "app/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -19,4 +20,17 @@ void QtDialogs::inform(const QString &text, const QString &title)
     // Messages quote the user's own lines at times; never let them pass for markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+QString QtDialogs::fileName(FileUse use, const QString &title, const QString &folder)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title, folder,
+                       QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"));
+    if (use == FileUse::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -22,4 +23,19 @@ void setUpApplication()
     if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
+}
+
+QString fileFromCommandLine()
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Stellt den Text der Nachrichtenfenster eines Spiels zusammen."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("DATEI"),
+                                 QStringLiteral("Eine Textdatei, die „Text verteilen“ öffnet."),
+                                 QStringLiteral("[DATEI]"));
+    // The toolkit has taken its own options (-platform, -style) out already.
+    parser.process(*QCoreApplication::instance());
+    return parser.positionalArguments().value(0);
 }

@@ -1,9 +1,14 @@
 #include "split_window/split_window.h"
 
+#include "between_runs/settings_file.h"
 #include "state/session.h"
+#include "text_file/text_file.h"
 #include "text_split/take_message.h"
 #include "text_split/text_split.h"
 
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -12,7 +17,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTextCursor>
+
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,6 +31,8 @@ namespace {
 constexpr qsizetype kShownMessages = 25;
 constexpr int kTextRows = 8;
 constexpr int kSplitRows = 16;
+
+const QString kFolderKey = u"Text verteilen/Ordner"_s;
 
 QString overview(const TextSplit &split)
 {
@@ -69,9 +80,12 @@ QSize textRoom(const QPlainTextEdit *box, int columns, int rows)
 } // namespace
 
 // The text box decides how to wrap before pasted text is laid out: afterwards would be too late.
+// A text file dropped on it is opened, not named.
 class TextBox final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
+
+    std::function<void(const QString &path)> fileDropped;
 
     // Goes back to wrapping at word boundaries once no long word is left.
     void wrapWordsAgainIfShort()
@@ -80,16 +94,53 @@ public:
             setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
+    // Replaces the whole text in one edit, which Ctrl+Z takes back, and goes to its start.
+    void replaceAll(const QString &text)
+    {
+        wrapAnywhereForLongWords(text);
+        QTextCursor all(document());
+        all.select(QTextCursor::Document);
+        all.insertText(text);
+        moveCursor(QTextCursor::Start);
+    }
+
 protected:
     void insertFromMimeData(const QMimeData *source) override
     {
-        if (hasLongWord(source->text()))
-            setWordWrapMode(QTextOption::WrapAnywhere);
+        wrapAnywhereForLongWords(source->text());
         QPlainTextEdit::insertFromMimeData(source);
+    }
+    bool canInsertFromMimeData(const QMimeData *source) const override
+    {
+        return !droppedFile(source).isEmpty() || QPlainTextEdit::canInsertFromMimeData(source);
+    }
+    void dropEvent(QDropEvent *event) override
+    {
+        const QString path = droppedFile(event->mimeData());
+        if (path.isEmpty())
+            return QPlainTextEdit::dropEvent(event);
+        event->acceptProposedAction();
+        // Not inside the drop: a message box there would hold up the program it came from.
+        QMetaObject::invokeMethod(
+            this, [this, path] { fileDropped(path); }, Qt::QueuedConnection);
+    }
+
+private:
+    static QString droppedFile(const QMimeData *source)
+    {
+        const QList<QUrl> urls = source->urls();
+        return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile()
+                                                             : QString();
+    }
+    void wrapAnywhereForLongWords(const QString &text)
+    {
+        if (hasLongWord(text))
+            setWordWrapMode(QTextOption::WrapAnywhere);
     }
 };
 
-SplitWindow::SplitWindow(Session &session) : m_session(session)
+SplitWindow::SplitWindow(Session &session, const QString &dataFolder)
+    : m_session(session), m_dataFolder(dataFolder), m_kept(dataFolder)
 {
     setObjectName(u"TextVerteilen"_s);
     setWindowTitle(u"Text verteilen"_s);
@@ -102,6 +153,7 @@ SplitWindow::SplitWindow(Session &session) : m_session(session)
     m_text->setAccessibleName(u"Text"_s);
     m_text->setTabChangesFocus(true);
     m_text->installEventFilter(this);
+    m_text->fileDropped = [this](const QString &path) { openFile(path); };
     auto *textLabel = new QLabel(u"&Text:"_s, this);
     textLabel->setBuddy(m_text);
 
@@ -120,21 +172,61 @@ SplitWindow::SplitWindow(Session &session) : m_session(session)
     m_aufteilung->setFixedSize(textRoom(m_aufteilung, kNoFaceWidth + 1, kSplitRows));
     m_text->setFixedHeight(textRoom(m_text, 0, kTextRows).height());
 
-    m_uebernehmen = new QPushButton(u"&Übernehmen"_s, this);
-    m_uebernehmen->setObjectName(u"bt_Übernehmen"_s);
-    m_uebernehmen->setAccessibleName(u"Übernehmen"_s);
-    m_uebernehmen->setAutoDefault(false);
-    connect(m_uebernehmen, &QPushButton::clicked, this, &SplitWindow::bt_Übernehmen_Click);
+    // Under the text it concerns; shown only while the text is not kept.
+    m_sicherung = new QLabel(this);
+    m_sicherung->setObjectName(u"Sicherung"_s);
+    m_sicherung->setWordWrap(true);
+    const auto showProblem = [this](const QString &problem) {
+        m_sicherung->setText(problem);
+        m_sicherung->setHidden(problem.isEmpty());
+    };
+    showProblem(m_kept.problem());
+    connect(&m_kept, &KeptText::problemChanged, this, showProblem);
+
+    // The buttons take the focus but never Enter, which breaks the text's lines.
+    const auto addButton = [this](const QString &name, const QString &caption,
+                                  void (SplitWindow::*handler)()) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setAccessibleName(QString(caption).remove(u'&').remove(u"..."_s));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    QPushButton *oeffnen =
+        addButton(u"bt_Öffnen"_s, u"Ö&ffnen..."_s, &SplitWindow::bt_Öffnen_Click);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, oeffnen,
+            &QPushButton::click);
+    QPushButton *speichern =
+        addButton(u"bt_Speichern"_s, u"&Speichern unter..."_s, &SplitWindow::bt_Speichern_Click);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, speichern,
+            &QPushButton::click);
+    m_uebernehmen =
+        addButton(u"bt_Übernehmen"_s, u"&Übernehmen"_s, &SplitWindow::bt_Übernehmen_Click);
 
     auto *layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(textLabel, 0, 0);
     layout->addWidget(m_text, 1, 0);
-    layout->addWidget(splitLabel, 2, 0);
-    layout->addWidget(m_aufteilung, 3, 0);
-    layout->addWidget(m_uebernehmen, 4, 0, Qt::AlignRight);
+    layout->addWidget(m_sicherung, 2, 0);
+    layout->addWidget(splitLabel, 3, 0);
+    layout->addWidget(m_aufteilung, 4, 0);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(oeffnen);
+    buttons->addWidget(speichern);
+    buttons->addStretch();
+    buttons->addWidget(m_uebernehmen);
+    layout->addLayout(buttons, 5, 0);
 
-    connect(m_text, &QPlainTextEdit::textChanged, this, &SplitWindow::refresh);
+    // The text as the last run left it, which Ctrl+Z does not take away.
+    m_text->replaceAll(m_kept.text());
+    m_text->document()->clearUndoRedoStacks();
+    QTextCursor cursor = m_text->textCursor();
+    cursor.setPosition(m_kept.cursor());
+    m_text->setTextCursor(cursor);
+    connect(m_text, &QPlainTextEdit::textChanged, this, &SplitWindow::textChanged);
+    connect(m_text, &QPlainTextEdit::cursorPositionChanged, this,
+            [this] { m_kept.setCursor(m_text->textCursor().position()); });
     refresh();
 }
 
@@ -155,8 +247,20 @@ int SplitWindow::limit() const
 
 void SplitWindow::refresh()
 {
+    showSplit(typedText());
+}
+
+void SplitWindow::textChanged()
+{
+    const QString text = typedText();
+    showSplit(text);
+    m_kept.setText(text, m_text->textCursor().position());
+}
+
+void SplitWindow::showSplit(const QString &text)
+{
     m_text->wrapWordsAgainIfShort();
-    const TextSplit split = splitText(typedText(), limit(), kShownMessages);
+    const TextSplit split = splitText(text, limit(), kShownMessages);
     m_uebernehmen->setEnabled(split.messageCount > 0);
     // Typing keeps the view where the user has scrolled it.
     const int scrolled = m_aufteilung->verticalScrollBar()->value();
@@ -176,6 +280,57 @@ void SplitWindow::bt_Übernehmen_Click()
     taken.setPosition(split.messages.size() > 1 ? split.messages[1].start : text.size(),
                       QTextCursor::KeepAnchor);
     taken.removeSelectedText();
+}
+
+QString SplitWindow::startFolder() const
+{
+    const QString used = settingsIn(m_dataFolder).value(kFolderKey).toString();
+    return !used.isEmpty() && QFileInfo(used).isDir()
+               ? used
+               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void SplitWindow::fileUsed(const QString &path)
+{
+    settingsIn(m_dataFolder).setValue(kFolderKey, QFileInfo(path).absolutePath());
+    setWindowTitle(u"Text verteilen – %1"_s.arg(QFileInfo(path).fileName()));
+}
+
+void SplitWindow::openFile(const QString &path)
+{
+    const TextFileContents file = readTextFile(path);
+    if (!file.failure.isEmpty()) {
+        m_session.dialogs.inform(u"„%1“ kann nicht geöffnet werden.\n\n%2"_s.arg(
+                                     QDir::toNativeSeparators(path), file.failure),
+                                 u"Öffnen"_s);
+        return;
+    }
+    m_text->replaceAll(file.text);
+    fileUsed(path);
+}
+
+void SplitWindow::bt_Öffnen_Click()
+{
+    const QString path =
+        m_session.dialogs.fileName(Dialogs::FileUse::Open, u"Öffnen"_s, startFolder());
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void SplitWindow::bt_Speichern_Click()
+{
+    const QString path =
+        m_session.dialogs.fileName(Dialogs::FileUse::Save, u"Speichern unter"_s, startFolder());
+    if (path.isEmpty())
+        return;
+    const QString failure = writeTextFile(path, typedText());
+    if (!failure.isEmpty()) {
+        m_session.dialogs.inform(u"„%1“ kann nicht gespeichert werden.\n\n%2"_s.arg(
+                                     QDir::toNativeSeparators(path), failure),
+                                 u"Speichern unter"_s);
+        return;
+    }
+    fileUsed(path);
 }
 
 void SplitWindow::showEvent(QShowEvent *event)

@@ -1,8 +1,10 @@
 #include "widgets/beside_main_window.h"
 
+#include "between_runs/settings_file.h"
 #include "widgets/secondary_window.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
 
@@ -35,6 +37,11 @@ QPoint besidePosition(const QRect &main, const QSize &size, const QRect &area)
     return best;
 }
 
+QString placeKey(const QWidget &window)
+{
+    return QStringLiteral("Fenster/") + window.objectName();
+}
+
 } // namespace
 
 void BesideMainWindow::show(QWidget &window)
@@ -42,6 +49,11 @@ void BesideMainWindow::show(QWidget &window)
     if (!window.isVisible()) {
         window.installEventFilter(this);
         window.adjustSize();
+        if (!m_leftAt) {
+            const QVariant kept = settingsIn(m_dataFolder).value(placeKey(window));
+            if (kept.isValid() && QGuiApplication::screenAt(kept.toPoint()))
+                m_leftAt = kept.toPoint();
+        }
         // The window's frame is not known before it is shown; the main window's is alike.
         const QRect main = m_mainWindow.frameGeometry();
         const QSize frame = main.size() - m_mainWindow.size();
@@ -55,9 +67,12 @@ void BesideMainWindow::show(QWidget &window)
 bool BesideMainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Hide) {
-        const QPoint at = static_cast<QWidget *>(watched)->pos();
-        if (at != m_placedAt)
+        const auto &window = *static_cast<QWidget *>(watched);
+        const QPoint at = window.pos();
+        if (at != m_placedAt && at != m_leftAt) {
             m_leftAt = at;
+            settingsIn(m_dataFolder).setValue(placeKey(window), at);
+        }
     }
     return false;
 }

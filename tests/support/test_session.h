@@ -4,8 +4,9 @@
 
 #include <QStringList>
 
-// Answers questions from a script (a question beyond it is cancelled) and logs every question as
-// "title: prompt [default]" and every message as "title: text", in order.
+// Answers questions and file names from a script (a question beyond it is cancelled) and logs every
+// question as "title: prompt [default]", every file question as "title: [folder]" and every message
+// as "title: text", in order.
 struct ScriptedDialogs final : Dialogs {
     QStringList answers;
     QStringList shown;
@@ -18,6 +19,11 @@ struct ScriptedDialogs final : Dialogs {
     void inform(const QString &text, const QString &title) override
     {
         shown << QStringLiteral("%1: %2").arg(title, text);
+    }
+    QString fileName(FileUse, const QString &title, const QString &folder) override
+    {
+        shown << QStringLiteral("%1: [%2]").arg(title, folder);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 };
 

@@ -1,11 +1,13 @@
 #include "app/form1.h"
 #include "app/qt_dialogs.h"
 #include "app/startup.h"
+#include "between_runs/settings_file.h"
 #include "game_view/message_preview.h"
 #include "preview/message_canvas.h"
 #include "preview/preview_colours.h"
 #include "symbols/symbol_catalogue.h"
 #include "test_session.h"
+#include "text_file/text_file.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -19,11 +21,18 @@ QWidget *shownWindow(const QString &name)
     qFatal("%s is not shown", qPrintable(name));
 }
 
-// A real main window whose questions are answered from a script.
+// A real main window whose questions are answered from a script, over a data folder of its own or
+// the one given.
 struct MainWindow {
+    explicit MainWindow(const QString &folder = QString())
+        : dataFolder(folder.isEmpty() ? own.path() : folder)
+    {
+    }
+    QTemporaryDir own;
+    const QString dataFolder;
     Module1 state;
     ScriptedDialogs dialogs;
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(state, dialogs);
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(state, dialogs, dataFolder);
 
     // A named control, menu or menu item of the main window or of the given window.
     template <typename T = QWidget> T *find(const QString &name, QWidget *window = nullptr) const
@@ -170,8 +179,9 @@ private slots:
         QTest::newRow("Vorschau") << Qt::Tool << QStringList({"bt_Abspielen", "bt_Abspielen"})
                                   << QStringList({"Vorschau", "Abspielen"});
         // "Übernehmen" takes no focus while there is nothing to take.
-        QTest::newRow("TextVerteilen") << Qt::Tool << QStringList({"Text", "Aufteilung", "Text"})
-                                       << QStringList({"Text verteilen", "&Übernehmen"});
+        QTest::newRow("TextVerteilen")
+            << Qt::Tool << QStringList({"Text", "Aufteilung", "bt_Öffnen", "bt_Speichern", "Text"})
+            << QStringList({"Text verteilen", "Ö&ffnen...", "&Speichern unter...", "&Übernehmen"});
     }
     void windows()
     {
@@ -350,6 +360,14 @@ private slots:
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(f.show(name)->pos(), movedTo);
+        // In the next run too, but where that place is on no screen.
+        f.form.reset();
+        MainWindow next(f.dataFolder);
+        QCOMPARE(next.show(name)->pos(), movedTo);
+        next.form.reset();
+        settingsIn(f.dataFolder).setValue("Fenster/" + name, QPoint(-9000, 0));
+        MainWindow elsewhere(f.dataFolder);
+        QVERIFY(area.contains(elsewhere.show(name)->frameGeometry()));
     }
 
     // "Text verteilen": one instance; its close box and Esc only hide it, and it opens again with
@@ -376,6 +394,170 @@ private slots:
         }
         window->hide();
         QVERIFY(programEnds(f, window, false));
+    }
+
+    // The text of "Text verteilen" and its cursor are there in the next run: written about a second
+    // after the last change, and again at the end. A run that changes nothing writes nothing.
+    void textKeptBetweenRuns()
+    {
+        const QTemporaryDir folder;
+        const QString kept = folder.filePath("Text verteilen.txt");
+        {
+            MainWindow f(folder.path());
+            auto *text = f.find<QPlainTextEdit>("Text", f.show("TextVerteilen"));
+            QTest::keyClicks(text, "Hallo");
+            QTRY_COMPARE(readTextFile(kept).text, "Hallo");
+            QTest::keyClicks(text, " Welt");
+            text->moveCursor(QTextCursor::Left);
+        }
+        const QDateTime old(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
+        for (const QString &file : QDir(folder.path()).entryList(QDir::Files)) {
+            QFile touched(folder.filePath(file));
+            QVERIFY(touched.open(QIODevice::Append));
+            QVERIFY(touched.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        MainWindow f(folder.path());
+        auto *text = f.find<QPlainTextEdit>("Text", f.show("TextVerteilen"));
+        QCOMPARE(text->toPlainText(), "Hallo Welt");
+        QCOMPARE(text->textCursor().position(), 9);
+        f.form.reset();
+        for (const QFileInfo &file : QDir(folder.path()).entryInfoList(QDir::Files))
+            QCOMPARE(file.lastModified(), old);
+    }
+
+    // A second copy's "Text verteilen" works, starts empty, says that it keeps nothing and
+    // overwrites nothing. Where the text cannot be kept, the window says why, keeps the text, and
+    // keeps it once it can.
+    void textKeptByOneCopy()
+    {
+        const QTemporaryDir folder;
+        MainWindow first(folder.path());
+        QWidget *window = first.show("TextVerteilen");
+        QTest::keyClicks(first.find("Text", window), "Erste");
+        QVERIFY(first.find("Sicherung", window)->isHidden());
+        window->hide();
+        {
+            MainWindow second(folder.path());
+            QWidget *other = second.show("TextVerteilen");
+            auto *text = second.find<QPlainTextEdit>("Text", other);
+            QCOMPARE(text->toPlainText(), "");
+            QCOMPARE(second.find<QLabel>("Sicherung", other)->text(),
+                     "Dieser Text wird nicht gesichert: Tarvolin 2000 läuft bereits.");
+            QTest::keyClicks(text, "Zweite");
+        }
+        first.form.reset();
+        QCOMPARE(readTextFile(folder.filePath("Text verteilen.txt")).text, "Erste");
+
+        // A file stands where the data folder should be.
+        const QString blocked = folder.filePath("blockiert");
+        QVERIFY(QFile(blocked).open(QIODevice::WriteOnly));
+        MainWindow f(blocked);
+        window = f.show("TextVerteilen");
+        auto *sicherung = f.find<QLabel>("Sicherung", window);
+        QCOMPARE(sicherung->text(), "Der Text kann nicht gesichert werden: Der Ordner „" +
+                                        QDir::toNativeSeparators(blocked) +
+                                        "“ kann nicht angelegt werden.");
+        QVERIFY(sicherung->isVisible());
+        QTest::keyClicks(f.find("Text", window), "Bleibt");
+        QVERIFY(QFile::remove(blocked));
+        QTest::keyClicks(f.find("Text", window), "!");
+        QTRY_VERIFY(sicherung->isHidden());
+        QCOMPARE(readTextFile(blocked + "/Text verteilen.txt").text, "Bleibt!");
+    }
+
+    // "Öffnen" replaces the text as one edit, a dropped file too, and names the file in the title;
+    // a refused file leaves the text and says why. "Speichern unter" writes the text and changes
+    // nothing in the box. The file dialogs start where the last file was, in the next run too.
+    void textWindowFiles()
+    {
+        MainWindow f;
+        QWidget *window = f.show("TextVerteilen");
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *text = f.find<QPlainTextEdit>("Text", window);
+        QTest::keyClicks(text, "Alt");
+        const QTemporaryDir files;
+        const QString scene = files.filePath("kapitel3.txt"), binary = files.filePath("bild.png");
+        for (const auto &[file, bytes] : {std::pair(scene, QByteArray("\x84Gr\xfc\xdf\x65\x93")),
+                                          std::pair(binary, QByteArray("\x89PNG\0", 5))}) {
+            QFile written(file);
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(bytes);
+        }
+        const QString saved = files.filePath("rest.txt");
+        f.dialogs.answers = {scene, "", binary, saved, files.path()};
+
+        QTest::keyClick(text, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(text->toPlainText(), "„Grüße“");
+        QCOMPARE(window->windowTitle(), "Text verteilen – kapitel3.txt");
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text->toPlainText(), "Alt");
+        f.click("bt_Öffnen", window);
+        f.click("bt_Öffnen", window);
+        QCOMPARE(text->toPlainText(), "Alt");
+        QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(readTextFile(saved).text, "Alt");
+        QCOMPARE(window->windowTitle(), "Text verteilen – rest.txt");
+        f.click("bt_Speichern", window);
+        QCOMPARE(window->windowTitle(), "Text verteilen – rest.txt");
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(f.dialogs.shown,
+                 QStringList({"Öffnen: [" + documents + "]", "Öffnen: [" + files.path() + "]",
+                              "Öffnen: [" + files.path() + "]",
+                              "Öffnen: „" + QDir::toNativeSeparators(binary) +
+                                  "“ kann nicht geöffnet werden.\n\nDie Datei enthält ein "
+                                  "Nullzeichen: Sie ist keine Textdatei.",
+                              "Speichern unter: [" + files.path() + "]",
+                              "Speichern unter: [" + files.path() + "]",
+                              "Speichern unter: „" + QDir::toNativeSeparators(files.path()) +
+                                  "“ kann nicht gespeichert werden.\n\nDas ist ein Ordner, "
+                                  "keine Datei."}));
+
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(scene)});
+        const QPoint at = text->viewport()->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(text->viewport(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(text->viewport(), &drop);
+        QTRY_COMPARE(text->toPlainText(), "„Grüße“");
+
+        f.form.reset();
+        MainWindow again(f.dataFolder);
+        again.click("bt_Öffnen", again.show("TextVerteilen"));
+        QCOMPARE(again.dialogs.shown, QStringList("Öffnen: [" + files.path() + "]"));
+    }
+
+    // The program itself, started on a file and killed two seconds later, has kept the text.
+    void textKeptThroughAKill()
+    {
+#ifdef Q_OS_WIN
+        QSKIP(
+            "There the program keeps its text in the user's own folder; the Wine check kills it.");
+#endif
+        const QTemporaryDir data;
+        const QString scene = data.filePath("szene.txt");
+        QCOMPARE(writeTextFile(scene, u"Szene eins\n\nSzene zwei"), "");
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", data.path());
+        program.setProcessEnvironment(environment);
+        program.start(TARVOLIN_PROGRAM, {"--version"});
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.readAllStandardOutput(), "Tarvolin 2000 1.00\n");
+
+        program.start(TARVOLIN_PROGRAM, {scene});
+        const QString folder = data.filePath("Tarvolin 2000");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(folder + "/Text verteilen.txt.lock"), 20000);
+        QTest::qWait(2000);
+        program.kill();
+        QVERIFY(program.waitForFinished());
+        MainWindow again(folder);
+        QWidget *window = again.show("TextVerteilen");
+        QCOMPARE(again.find<QPlainTextEdit>("Text", window)->toPlainText(),
+                 "Szene eins\n\nSzene zwei");
+        // The dead copy's lock is taken over.
+        QVERIFY(again.find("Sicherung", window)->isHidden());
     }
 
     // The split follows the typed text and the alignment at once; Enter alone breaks the text's
@@ -772,18 +954,33 @@ private slots:
     }
 
     // The toolkit's own boxes, in German, each checked and answered from inside its event loop
-    // and always closed: a question answered in the user's number format, and a message. The
+    // and always closed: a file chosen, a question answered in the user's number format, and a
+    // message. The
     // split of "Text verteilen" follows each setting as soon as it changes, the box still open.
     void realBoxes()
     {
         Module1 state;
         QtDialogs dialogs;
-        Form1 form(state, dialogs);
+        const QTemporaryDir folder;
+        Form1 form(state, dialogs, folder.path());
         form.findChild<QAction *>("TextVerteilen")->trigger();
         QWidget *window = shownWindow("TextVerteilen");
         auto *view = window->findChild<QPlainTextEdit *>("Aufteilung");
-        window->findChild<QPlainTextEdit *>("Text")->setPlainText(
-            "Ihr kommt spät, Reisende, sagt er laut");
+        auto *text = window->findChild<QPlainTextEdit *>("Text");
+        const QString scene = folder.filePath("szene.txt");
+        QCOMPARE(writeTextFile(scene, u"Szene"), "");
+        QTimer::singleShot(0, [scene] {
+            auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            const auto close = qScopeGuard([files] { files->isVisible() && files->close(); });
+            QCOMPARE(files->windowTitle(), "Öffnen");
+            QCOMPARE(files->nameFilters(),
+                     QStringList({"Textdateien (*.txt)", "Alle Dateien (*)"}));
+            files->selectFile(scene);
+            static_cast<QDialog *>(files)->accept();
+        });
+        window->findChild<QPushButton *>("bt_Öffnen")->click();
+        QCOMPARE(text->toPlainText(), "Szene");
+        text->setPlainText("Ihr kommt spät, Reisende, sagt er laut");
         const QString oneLine = view->toPlainText();
         QTimer::singleShot(0, [] {
             auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
