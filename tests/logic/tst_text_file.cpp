@@ -63,6 +63,7 @@ private slots:
         QTest::newRow("a NUL byte")
             << QByteArray("Text\0mit Null", 13) << ""
             << "Die Datei enthält ein Nullzeichen: Sie ist keine Textdatei.";
+        QTest::newRow("16 MiB") << QByteArray(16 << 20, 'x') << QString(16 << 20, u'x') << "";
         QTest::newRow("over 16 MiB") << QByteArray((16 << 20) + 1, 'x') << ""
                                      << "Die Datei ist größer als 16 MiB.";
         QTest::newRow("missing") << QByteArray() << ""
