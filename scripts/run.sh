@@ -7,4 +7,4 @@ build=${TARVOLIN_BUILD_DIR:-$root/build-run}
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" --target tarvolin
-exec "$build/src/tarvolin"
+exec "$build/src/tarvolin" "$@"
