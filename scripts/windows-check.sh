@@ -2,7 +2,8 @@
 # Tries the Windows build under Wine as a Windows user would, on a virtual display: the Qt Test
 # programs, the installer, the installed program (typed lines evaluated and copied, a German
 # number, the symbol dialog, the about box, the preview playing a message, two messages taken from
-# a text by "Text verteilen", the close box), the
+# a text by "Text verteilen", the close box; a Windows-1252 file opened from outside and kept
+# through a kill), the
 # uninstaller, and the portable zip unpacked to a folder of its own. Builds first with
 # scripts/windows.sh, installing what it needs. Prints one line a check and ends with an error when
 # one fails.
@@ -40,10 +41,13 @@ ended() {
 }
 # What a user could find of the program in the prefix: files outside the temporary folders (the
 # uninstaller leaves its copy there, as on Windows), and registry entries that name it. The user's
-# programs folder is Windows' own, made by the first installer that uses it.
+# programs folder is Windows' own, made by the first installer that uses it; the user's text in the
+# program's data folder stays, as Windows programs leave it.
+data="Tarvolin 2000"
 traces() {
     (cd "$WINEPREFIX/drive_c" && find . -path './users/*/Temp' -prune -o \
-        -path './users/*/AppData/Local/Temp' -prune -o -print | sort)
+        -path './users/*/AppData/Local/Temp' -prune -o -path "./users/*/AppData/Roaming/$data" \
+        -prune -o -print | sort)
     wine regedit /E "$WINEPREFIX/registry.reg"
     iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/registry.reg" | grep -i tarvolin || true
 }
@@ -75,6 +79,13 @@ key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvolin2000'
 value() { wine reg query "$key" /v "$1" | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
 check "entry under the installed programs" "Tarvolin 2000 1.00" \
     "$(value DisplayName) $(value DisplayVersion)"
+reg_value() { wine reg query "$1" "${@:2}" | tr -d '\r' | sed -n 's/^.*REG_SZ *//p'; }
+check '"Öffnen mit" for text files' \
+    '"C:\users\'"$(id -un)"'\AppData\Local\Programs\Tarvolin 2000\tarvolin.exe" "%1"' \
+    "$(reg_value 'HKCU\Software\Classes\Tarvolin2000.txt\shell\open\command' /ve)"
+check "listed among the programs for .txt, not made the default" "Tarvolin2000.txt" \
+    "$(wine reg query 'HKCU\Software\Classes\.txt' /s | tr -d '\r' | grep -o '^ *[^ ]*  *REG_SZ' |
+        awk '{print $1}')"
 check "its icon" 'C:\users\'"$(id -un)"'\AppData\Local\Programs\Tarvolin 2000\tarvolin.exe,0' \
     "$(value DisplayIcon)"
 
@@ -164,10 +175,31 @@ keys "$main" Tab Tab Tab Tab Tab
 wmctrl -c "$main"
 check "close box ends the program" ended "$(ended)"
 
+echo "== A text file in Windows-1252 opened from outside, kept through a kill"
+documents="$WINEPREFIX/drive_c/users/$(id -un)/Documents"
+mkdir -p "$documents"
+# „Grüße aus Köln“ – 5 €… as a German Windows editor saves it.
+printf '\x84Gr\xfc\xdfe aus K\xf6ln\x93 \x96 5 \x80\x85' >"$documents/kapitel3.txt"
+scene="„Grüße aus Köln“ – 5 €…"
+win "$programs/tarvolin.exe" "$(winepath -w "$documents/kapitel3.txt")" &
+window "$main" >/dev/null
+check "the file's text in Text verteilen" "$scene" "$(copied "Text verteilen – kapitel3.txt")"
+sleep 2
+wine taskkill /F /IM tarvolin.exe >/dev/null 2>&1
+check "taskkill /F ends the program" ended "$(ended)"
+kept="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/$data/Text verteilen.txt"
+check "the text kept under %APPDATA%" "$scene" "$(cat "$kept")"
+win start "$(winepath -w "$shortcut")"
+keys "$main" alt+m e
+check "the text there after the next start" "$scene" "$(copied "Text verteilen")"
+wmctrl -c "$main"
+check "close box ends the program" ended "$(ended)"
+
 echo "== Uninstaller"
 win "$programs/Uninstall.exe" /S
 wineserver -w
 check "nothing left behind" "" "$(diff <(echo "$before") <(traces))"
+check "the user's text left" "$scene" "$(cat "$kept")"
 
 echo "== Portable zip, unpacked to a folder of the user's choice"
 portable="$WINEPREFIX/drive_c/Spiele/Werkzeuge für Tarvolin"
