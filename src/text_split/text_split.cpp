@@ -39,8 +39,8 @@ qsizetype nextLine(QStringView text, qsizetype end)
 constexpr int kLongestUnit = 3;
 
 // How long the unit at the start of a word is that a cut must not split: a glyph code, a control
-// code, a character of two units. A code with more digits than a line holds gives way to its
-// characters.
+// code, a character of two units. A code longer than a line gives way to its characters, so that
+// every unit fits a line (the limit is never below the longest unit).
 qsizetype unitLength(QStringView word, int limit)
 {
     qsizetype length = isSurrogatePair(word) ? 2 : 1;
@@ -50,7 +50,7 @@ qsizetype unitLength(QStringView word, int limit)
         length = isSurrogatePair(word.sliced(1)) ? 3 : 2;
         if ((word[1] == u'C' || word[1] == u'S') && word.size() > 2 && word[2] == u'[') {
             qsizetype end = 3;
-            while (end < word.size() && end < limit && isDigit(word[end]))
+            while (end < word.size() && end + 1 < limit && isDigit(word[end]))
                 ++end;
             if (end > 3 && end < word.size() && word[end] == u']')
                 length = end + 1;
@@ -73,7 +73,8 @@ template <typename Take> void forEachPiece(QStringView line, int limit, Take tak
         while (end < line.size() && line[end] != u' ')
             ++end;
         while (end - i > limit) {
-            qsizetype cut = i;
+            // The first unit is always taken, so that every cut moves on.
+            qsizetype cut = i + unitLength(line.sliced(i, end - i), limit);
             for (;;) {
                 const qsizetype unit = unitLength(line.sliced(cut, end - cut), limit);
                 if (cut + unit - i > limit)

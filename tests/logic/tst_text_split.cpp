@@ -102,8 +102,6 @@ private slots:
         row("backslash pair at the cut, 38", x37 + R"(\\y)", 38, x37 + R"(/\\y)");
         row("pair of units at the cut, 50", x49 + kPair + "y", 50, x49 + "/" + kPair + "y");
         row("backslash and a pair at the cut, 50", x48 + "\\" + kPair, 50, x48 + "/\\" + kPair);
-        row("code longer than a line", R"(\S[)" + QString(50, u'1') + "]", 49,
-            R"(\S[)" + QString(46, u'1') + "/1111]");
         row("no limit below the longest unit", "\\" + kPair + "x", 1, "\\" + kPair + "/x");
         row("pieces placed like words", "a " + QString(12, u'x') + " b", 10,
             "a/" + QString(10, u'x') + "/xx b");
@@ -117,6 +115,22 @@ private slots:
         const TextSplit split = splitText(text, limit, 100);
         QCOMPARE(describe(split), messages);
         QCOMPARE(split.messageCount, messages.size());
+    }
+
+    // Codes of every length around every limit: one that fits a line stands whole in one, a longer
+    // one is cut like its characters, and the split ends.
+    void codeAroundTheLimit()
+    {
+        for (int limit = 1; limit <= 60; ++limit) {
+            const int fits = std::max(limit, 3);
+            for (int length = std::max(fits - 2, 5); length <= fits + 2; ++length) {
+                const QString code = R"(\C[)" + QString(length - 4, u'1') + "]", word = "x" + code;
+                const QString cut = word.size() <= fits ? word
+                                    : length <= fits    ? "x/" + code
+                                                     : word.first(fits) + "/" + word.sliced(fits);
+                QCOMPARE(describe(splitText(word, limit, 1)), QStringList{cut});
+            }
+        }
     }
 
     // Where the next message starts in the text: the rest of the text after taking one, as typed.
