@@ -6,7 +6,6 @@
 #include <array>
 #include <functional>
 #include <limits>
-#include <tuple>
 
 namespace {
 
@@ -80,8 +79,7 @@ private slots:
         row("CR CR is an empty line", "aa\r\rbb", 10, "aa|bb");
         row("many empty lines", "\n\naa\n\n\n \nbb\n\n", 10, "aa|bb");
         row("a line of a tab is no blank line", "aa\n\t\nbb", 10, "aa/\t/bb");
-        // Lines go into the fewest messages, as even as can be, the first ones taking the extra
-        // line.
+        // The fewest messages, as even as can be, the first ones taking the extra line.
         row("5 lines", "a\nb\nc\nd\ne", 10, "a/b/c|d/e");
         row("9 lines", "a\nb\nc\nd\ne\nf\ng\nh\ni", 10, "a/b/c|d/e/f|g/h/i");
         row("paragraphs share no message", "a\nb\nc\n\nd", 10, "a/b/c|d");
@@ -89,17 +87,13 @@ private slots:
         // Message ends: after a sentence, a text line, then a clause, before the even spread; a
         // message that ends inside a sentence is marked "~".
         row("a sentence end over the even spread",
-            "Der alte Wächter am Tor hebt langsam seine Laterne und sagt:\nIhr kommt spät, "
-            "Reisende. "
-            "Die Brücke über den Fluss ist seit dem Sturm gesperrt, und der Fährmann wartet nur "
-            "bis "
-            "Sonnenuntergang.",
+            "Der alte Wächter am Tor hebt langsam seine Laterne und sagt:\n"
+            "Ihr kommt spät, Reisende. Die Brücke über den Fluss ist seit dem Sturm gesperrt, "
+            "und der Fährmann wartet nur bis Sonnenuntergang.",
             37,
-            "Der alte Wächter am Tor hebt/langsam seine Laterne und sagt:/Ihr kommt spät, "
-            "Reisende.|"
-            "Die Brücke über den Fluss ist seit/dem Sturm gesperrt, und der Fährmann/wartet nur "
-            "bis "
-            "Sonnenuntergang.");
+            "Der alte Wächter am Tor hebt/langsam seine Laterne und sagt:/"
+            "Ihr kommt spät, Reisende.|Die Brücke über den Fluss ist seit/"
+            "dem Sturm gesperrt, und der Fährmann/wartet nur bis Sonnenuntergang.");
         row("a clause end when no sentence end can be reached", "aa b, cc dd ee", 3,
             "aa/b,|cc/dd/ee");
         row("a text line's end counts as clean", "aa\nbb cc dd ee", 3, "aa|bb/cc/dd/ee");
@@ -128,6 +122,18 @@ private slots:
         row("pieces placed like words", "a " + QString(12, u'x') + " b", 10,
             "a/" + QString(10, u'x') + "/xx b");
         row("a word shares a line with a piece", R"(a xxxxxx\C[12]yy)", 10, R"(a xxxxxx/\C[12]yy)");
+        // Codes of every length around every limit: one that fits a line stands whole in one, a
+        // longer one is cut like its characters, and the split ends.
+        for (int limit = 1; limit <= 60; ++limit) {
+            const int fits = std::max(limit, 3);
+            for (int length = std::max(fits - 2, 5); length <= fits + 2; ++length) {
+                const QString code = R"(\C[)" + QString(length - 4, u'1') + "]", word = "x" + code;
+                row(qPrintable(QString("code of %1 at %2").arg(length).arg(limit)), word, limit,
+                    word.size() <= fits ? word
+                    : length <= fits    ? "x/" + code
+                                        : word.first(fits) + "/" + word.sliced(fits));
+            }
+        }
     }
     void split()
     {
@@ -137,22 +143,6 @@ private slots:
         const TextSplit split = splitText(text, limit, 100);
         QCOMPARE(describe(split), messages);
         QCOMPARE(split.messageCount, messages.size());
-    }
-
-    // Codes of every length around every limit: one that fits a line stands whole in one, a longer
-    // one is cut like its characters, and the split ends.
-    void codeAroundTheLimit()
-    {
-        for (int limit = 1; limit <= 60; ++limit) {
-            const int fits = std::max(limit, 3);
-            for (int length = std::max(fits - 2, 5); length <= fits + 2; ++length) {
-                const QString code = R"(\C[)" + QString(length - 4, u'1') + "]", word = "x" + code;
-                const QString cut = word.size() <= fits ? word
-                                    : length <= fits    ? "x/" + code
-                                                     : word.first(fits) + "/" + word.sliced(fits);
-                QCOMPARE(describe(splitText(word, limit, 1)), QStringList{cut});
-            }
-        }
     }
 
     // Small random paragraphs split as the best of every way to break them into lines and group
@@ -214,7 +204,7 @@ private slots:
     void rest_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("rest"); // from the second message on; empty when there is none
+        QTest::addColumn<QString>("rest"); // from the second message on
         const auto row = [](const char *name, const QString &text, const QString &rest) {
             QTest::newRow(name) << text << rest;
         };
@@ -228,7 +218,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, rest);
         const TextSplit split = splitText(text, 5, 2);
-        QCOMPARE(split.messages.size() > 1 ? text.mid(split.messages[1].start) : QString(), rest);
+        QCOMPARE(text.mid(split.messages.value(1).start), rest);
     }
 
     // Every character but the blanks and line ends stands in exactly one line, in its order, and
