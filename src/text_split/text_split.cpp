@@ -154,7 +154,8 @@ QList<Step> bestSteps(const QList<Piece> &pieces, int limit)
     for (qsizetype first = count - 1, slot = first % reach; first >= 0;
          --first, slot = slot > 0 ? slot - 1 : reach - 1) {
         // The best line from here whose message ends after it, and the best one whose message
-        // goes on, for each number of lines the message holds before it.
+        // goes on, for each number of lines the message holds before it. The ending line is the
+        // same for all of them: the message's size adds the same to each.
         Cost ending;
         qsizetype endingAt = 0;
         std::array<Cost, kLineCount - 1> going;
