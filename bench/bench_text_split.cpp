@@ -13,8 +13,9 @@
 
 namespace {
 
-// Prose of about 1 MiB: sentences of words of every length, in paragraphs of a few lines.
-QString prose(bool paragraphs)
+// Prose of about 1 MiB: sentences of words of every length, a text line ending after every seventh
+// sentence and a paragraph after every fourteenth, each with the separator given.
+QString prose(const QString &lineEnd, const QString &paragraphEnd)
 {
     const QStringList sentences{
         "Der alte Wächter am Tor hebt langsam seine Laterne und sagt: Ihr kommt spät, Reisende.",
@@ -27,10 +28,15 @@ QString prose(bool paragraphs)
     QString text;
     for (int i = 0; text.size() < (1 << 20); ++i) {
         text += sentences[i % sentences.size()];
-        text += paragraphs && i % 7 == 6 ? (i % 14 == 13 ? "\n\n" : "\n") : " ";
+        text += i % 7 == 6 ? (i % 14 == 13 ? paragraphEnd : lineEnd) : " ";
     }
     return text.left(1 << 20);
 }
+
+struct Text {
+    const char *name;
+    QString text;
+};
 
 double median(int runs, const std::function<void()> &run)
 {
@@ -59,13 +65,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setUpApplication();
 
-    for (const bool paragraphs : {true, false}) {
-        const QString text = prose(paragraphs);
-        const char *kind = paragraphs ? "1 MiB of prose in paragraphs" : "1 MiB of prose, one line";
-        std::printf("%s: split for the view %.2f ms, the whole split %.2f ms\n", kind,
-                    median(21, [&] { splitText(text, 49, 25); }),
-                    median(5, [&] { splitText(text, 49, 1 << 20); }));
-    }
+    const QList<Text> texts{{"prose in paragraphs", prose("\n", "\n\n")},
+                            {"prose in one paragraph of text lines", prose("\n", "\n")},
+                            {"prose in one line", prose(" ", " ")}};
+    const QList<Text> splitOnly{{"one-letter words in one line", QString("a ").repeated(1 << 19)},
+                                {"a word without a blank", QString(1 << 20, u'x')}};
+    for (const Text &text : texts + splitOnly)
+        std::printf("1 MiB of %s: split for the view %.2f ms, the whole split %.2f ms\n", text.name,
+                    median(21, [&] { splitText(text.text, 49, 25); }),
+                    median(5, [&] { splitText(text.text, 49, 1 << 20); }));
 
     Module1 state;
     NoDialogs dialogs;
@@ -81,8 +89,8 @@ int main(int argc, char *argv[])
         if (shown->objectName() == "TextVerteilen")
             window = shown;
     auto *box = window->findChild<QPlainTextEdit *>("Text");
-    for (const bool paragraphs : {true, false}) {
-        QApplication::clipboard()->setText(prose(paragraphs));
+    for (const Text &text : texts) {
+        QApplication::clipboard()->setText(text.text);
         box->selectAll();
         const double pasted = median(1, [&] {
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -98,7 +106,7 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents();
         });
         std::printf("%s: paste %.1f ms, keystroke with the view %.2f ms, Übernehmen %.2f ms\n",
-                    paragraphs ? "prose in paragraphs" : "prose in one line", pasted, key, take);
+                    text.name, pasted, key, take);
     }
     const QString word(1 << 20, u'x');
     for (const QString &bad : {word, QString(" \n").repeated(1 << 19)}) {

@@ -41,8 +41,13 @@ QString overview(const TextSplit &split)
     QStringList lines{split.messageCount == 1
                           ? u"Der Text ergibt 1 Nachricht."_s
                           : u"Der Text ergibt %1 Nachrichten."_s.arg(split.messageCount)};
-    for (qsizetype i = 0; i < split.messages.size(); ++i)
-        lines << QString() << u"Nachricht %1"_s.arg(i + 1) << split.messages[i].lines;
+    for (qsizetype i = 0; i < split.messages.size(); ++i) {
+        // Where a message stops inside a sentence, a blank line or a word would help.
+        const QString heading = split.messages[i].endsMidSentence
+                                    ? u"Nachricht %1 (endet mitten im Satz)"_s
+                                    : u"Nachricht %1"_s;
+        lines << QString() << heading.arg(i + 1) << split.messages[i].lines;
+    }
     if (split.messageCount > split.messages.size())
         lines << QString()
               << u"Nachrichten %1 bis %2 sind hier nicht gezeigt."_s.arg(split.messages.size() + 1)

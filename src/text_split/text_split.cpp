@@ -5,21 +5,38 @@
 #include "symbols/symbol_catalogue.h"
 
 #include <algorithm>
-#include <limits>
-#include <tuple>
+#include <array>
+#include <compare>
+#include <string_view>
 
 namespace {
+
+// How a message that ends after a word ends, best first: after a sentence or a text line, after
+// a clause, or inside a sentence.
+enum class Ending : quint8 { Clean, Fair, Rough };
 
 // A word of a text line, or a piece of a long one.
 struct Piece {
     qsizetype start = 0;
     qsizetype length = 0;
+    bool endsLine = false; // the last of its text line
+    Ending ending = Ending::Rough;
 };
 
-struct Line {
-    QString text;
-    qsizetype start = 0;
-};
+// Closing quotation marks and brackets are looked through to the character before them.
+Ending endingOf(QStringView word)
+{
+    const auto among = [](std::u16string_view set, QChar ch) {
+        return set.find(ch.unicode()) != set.npos;
+    };
+    while (!word.isEmpty() && among(u"\"'»«“”„‘’‚‹›)]}", word.back()))
+        word.chop(1);
+    if (word.isEmpty())
+        return Ending::Rough;
+    if (among(u".!?…", word.back()))
+        return Ending::Clean;
+    return among(u",;:–—", word.back()) ? Ending::Fair : Ending::Rough;
+}
 
 // Where the text line that starts at `start` ends.
 qsizetype lineEnd(QStringView text, qsizetype start)
@@ -39,8 +56,8 @@ qsizetype nextLine(QStringView text, qsizetype end)
 constexpr int kLongestUnit = 3;
 
 // How long the unit at the start of a word is that a cut must not split: a glyph code, a control
-// code, a character of two units. A code with more digits than a line holds gives way to its
-// characters.
+// code, a character of two units. A code longer than a line gives way to its characters, so that
+// every unit fits a line (the limit is never below the longest unit).
 qsizetype unitLength(QStringView word, int limit)
 {
     qsizetype length = isSurrogatePair(word) ? 2 : 1;
@@ -50,7 +67,7 @@ qsizetype unitLength(QStringView word, int limit)
         length = isSurrogatePair(word.sliced(1)) ? 3 : 2;
         if ((word[1] == u'C' || word[1] == u'S') && word.size() > 2 && word[2] == u'[') {
             qsizetype end = 3;
-            while (end < word.size() && end < limit && isDigit(word[end]))
+            while (end < word.size() && end + 1 < limit && isDigit(word[end]))
                 ++end;
             if (end > 3 && end < word.size() && word[end] == u']')
                 length = end + 1;
@@ -73,7 +90,8 @@ template <typename Take> void forEachPiece(QStringView line, int limit, Take tak
         while (end < line.size() && line[end] != u' ')
             ++end;
         while (end - i > limit) {
-            qsizetype cut = i;
+            // The first unit is always taken, so that every cut moves on.
+            qsizetype cut = i + unitLength(line.sliced(i, end - i), limit);
             for (;;) {
                 const qsizetype unit = unitLength(line.sliced(cut, end - cut), limit);
                 if (cut + unit - i > limit)
@@ -104,72 +122,133 @@ qsizetype lineCount(QStringView line, int limit)
     return lines;
 }
 
-// Breaks a text line into balanced lines, each starting at `offset` + its place in the line.
-void breakLine(QStringView line, qsizetype offset, int limit, QList<Line> &lines)
-{
-    QList<Piece> pieces;
-    forEachPiece(line, limit, [&](Piece piece) { pieces.append(piece); });
+// What a paragraph's split weighs, compared in this order.
+struct Cost {
+    qsizetype messages = 0;
+    qsizetype rough = 0;
+    qsizetype fair = 0;
+    qsizetype lines = 0;
+    qint64 squaredSizes = 0; // of the messages, in lines: as even as can be
+    qint64 squaredGaps = 0;  // the cells each line leaves free, the last line's too
+    auto operator<=>(const Cost &) const = default;
+};
 
-    // The best breaking of the pieces from each one on: its lines, its cost, where its first line
-    // ends. Pieces never overlap a line's end, so each one alone fits.
-    struct Breaking {
-        qsizetype lines = 0;
-        qint64 cost = 0;
-        qsizetype next = 0;
-    };
+// What the split does at a break point: the pieces of the next line, and whether its message
+// ends after it.
+struct Step {
+    qint32 pieces = 0;
+    bool ends = false;
+};
+
+// The best steps of a paragraph's pieces, for each break point and each number of lines its
+// message already holds (kLineCount entries a break point). Worked from the end back, so that on a
+// tie the first place two splits differ decides: the longer line, then the message that goes on.
+QList<Step> bestSteps(const QList<Piece> &pieces, int limit)
+{
     const qsizetype count = pieces.size();
-    QList<Breaking> best(count + 1);
-    for (qsizetype first = count - 1; first >= 0; --first) {
-        Breaking &here = best[first];
-        here.lines = std::numeric_limits<qsizetype>::max();
+    QList<Step> steps(count * kLineCount);
+    // The costs of what follows each break point, for as many break points as a line can reach:
+    // each piece takes a unit at least.
+    const qsizetype reach = std::min<qsizetype>(count, limit) + 1;
+    QList<std::array<Cost, kLineCount>> after(reach);
+    for (qsizetype first = count - 1, slot = first % reach; first >= 0;
+         --first, slot = slot > 0 ? slot - 1 : reach - 1) {
+        // The best line from here whose message ends after it, and the best one whose message
+        // goes on, for each number of lines the message holds before it. The ending line is the
+        // same for all of them: the message's size adds the same to each.
+        Cost ending;
+        qsizetype endingAt = 0;
+        std::array<Cost, kLineCount - 1> going;
+        std::array<qsizetype, kLineCount - 1> goingAt{};
         qsizetype length = -1;
-        for (qsizetype last = first; last < count; ++last) {
-            length += 1 + pieces[last].length;
+        for (qsizetype next = first + 1, nextSlot = slot; next <= count; ++next) {
+            nextSlot = nextSlot < reach - 1 ? nextSlot + 1 : 0;
+            const Piece &last = pieces[next - 1];
+            length += 1 + last.length;
             if (length > limit)
                 break;
             const qint64 gap = limit - length;
-            const Breaking candidate{best[last + 1].lines + 1, best[last + 1].cost + gap * gap,
-                                     last + 1};
-            // On a tie the later end wins: the longer first line.
-            if (std::tie(candidate.lines, candidate.cost) <= std::tie(here.lines, here.cost))
-                here = candidate;
+            const auto &rest = after[nextSlot];
+            Cost end = rest[0];
+            ++end.messages;
+            end.rough += last.ending == Ending::Rough;
+            end.fair += last.ending == Ending::Fair;
+            end.squaredGaps += gap * gap;
+            // Later candidates are longer lines: they win ties.
+            if (endingAt == 0 || end <= ending) {
+                ending = end;
+                endingAt = next;
+            }
+            for (qsizetype held = 0; next < count && held < kLineCount - 1; ++held) {
+                Cost goOn = rest[held + 1];
+                goOn.squaredGaps += gap * gap;
+                if (goingAt[held] == 0 || goOn <= going[held]) {
+                    going[held] = goOn;
+                    goingAt[held] = next;
+                }
+            }
+            if (last.endsLine)
+                break;
+        }
+        auto &here = after[slot];
+        for (qsizetype held = 0; held < kLineCount; ++held) {
+            Cost cost = ending;
+            cost.squaredSizes += (held + 1) * (held + 1);
+            Step step{qint32(endingAt - first), true};
+            if (held < kLineCount - 1 && goingAt[held] != 0 &&
+                (going[held] < cost || (going[held] == cost && goingAt[held] >= endingAt))) {
+                cost = going[held];
+                step = {qint32(goingAt[held] - first), false};
+            }
+            ++cost.lines;
+            here[held] = cost;
+            steps[first * kLineCount + held] = step;
         }
     }
-
-    for (qsizetype first = 0; first < count; first = best[first].next) {
-        Line &made = lines.emplace_back();
-        made.start = offset + pieces[first].start;
-        for (qsizetype i = first; i < best[first].next; ++i) {
-            if (i > first)
-                made.text += u' ';
-            made.text += line.sliced(pieces[i].start, pieces[i].length);
-        }
-    }
+    return steps;
 }
 
-// Lays out the first `wanted` messages of a paragraph of `lineTotal` lines that starts at `offset`.
-void layOutParagraph(QStringView paragraph, qsizetype offset, qsizetype lineTotal, int limit,
-                     qsizetype wanted, QList<SplitMessage> &messages)
+// Lays out the first `wanted` messages of a paragraph that starts at `offset`, choosing its line
+// breaks and message ends together.
+void layOutParagraph(QStringView paragraph, qsizetype offset, int limit, qsizetype wanted,
+                     QList<SplitMessage> &messages)
 {
-    const qsizetype count = (lineTotal + kLineCount - 1) / kLineCount;
-    const qsizetype shortest = lineTotal / count;
-    const qsizetype longer = lineTotal % count;
-    wanted = std::min(wanted, count);
-    const qsizetype needed = wanted * shortest + std::min(wanted, longer);
-
-    QList<Line> lines;
-    for (qsizetype start = 0; lines.size() < needed;) {
+    QList<Piece> pieces;
+    for (qsizetype start = 0; start < paragraph.size();) {
         const qsizetype end = lineEnd(paragraph, start);
-        breakLine(paragraph.sliced(start, end - start), offset + start, limit, lines);
-        start = nextLine(paragraph, end);
+        const qsizetype before = pieces.size();
+        forEachPiece(paragraph.sliced(start, end - start), limit, [&](Piece piece) {
+            piece.start += start;
+            piece.ending = endingOf(paragraph.sliced(piece.start, piece.length));
+            pieces.append(piece);
+        });
+        if (pieces.size() > before) {
+            pieces.back().endsLine = true;
+            pieces.back().ending = Ending::Clean;
+        }
+        start = end < paragraph.size() ? nextLine(paragraph, end) : end;
     }
-    for (qsizetype message = 0, first = 0; message < wanted; ++message) {
-        const qsizetype size = shortest + (message < longer ? 1 : 0);
-        SplitMessage &made = messages.emplace_back();
-        made.start = lines[first].start;
-        for (qsizetype i = first; i < first + size; ++i)
-            made.lines << lines[i].text;
-        first += size;
+
+    const QList<Step> steps = bestSteps(pieces, limit);
+    SplitMessage *made = nullptr;
+    for (qsizetype first = 0, held = 0; first < pieces.size();) {
+        const Step step = steps[first * kLineCount + held];
+        if (held == 0) {
+            if (wanted-- == 0)
+                return;
+            made = &messages.emplace_back();
+            made->start = offset + pieces[first].start;
+        }
+        QString line;
+        for (qsizetype i = first; i < first + step.pieces; ++i) {
+            if (i > first)
+                line += u' ';
+            line += paragraph.sliced(pieces[i].start, pieces[i].length);
+        }
+        made->lines << line;
+        first += step.pieces;
+        made->endsMidSentence = step.ends && pieces[first - 1].ending == Ending::Rough;
+        held = step.ends ? 0 : held + 1;
     }
 }
 
@@ -194,7 +273,7 @@ TextSplit splitText(QStringView text, int limit, qsizetype wanted)
             return;
         if (split.messages.size() < wanted)
             layOutParagraph(text.sliced(paragraphStart, end - paragraphStart), paragraphStart,
-                            paragraphLines, limit, wanted - split.messages.size(), split.messages);
+                            limit, wanted - split.messages.size(), split.messages);
         split.messageCount += (paragraphLines + kLineCount - 1) / kLineCount;
         paragraphLines = 0;
     };

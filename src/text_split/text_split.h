@@ -10,8 +10,9 @@
 int splitLimit(qint16 alignment, qint16 lineWidth);
 
 struct SplitMessage {
-    QStringList lines;   // 1 to 4, each as it goes into its input line
-    qsizetype start = 0; // where its first line starts in the text
+    QStringList lines;            // 1 to 4, each as it goes into its input line
+    qsizetype start = 0;          // where its first line starts in the text
+    bool endsMidSentence = false; // the next message goes on with its sentence
 };
 
 struct TextSplit {
@@ -21,9 +22,10 @@ struct TextSplit {
 
 // Lays a text into messages of at most four lines of at most `limit` units each. Text lines end at
 // CR LF, LF or CR; an empty or blank line ends a paragraph, and a paragraph never shares a message.
-// Each text line is broken into the fewest lines, balanced: the smallest sum of the squares of the
-// cells left free, then the longer first line that differs. A word longer than the limit is cut
-// into pieces that fill a line, never inside a glyph code, a control code or a character of two
-// units. A paragraph's lines go into the fewest messages, as even as can be, the first ones
-// taking the extra line. Only the first `wanted` messages are laid out; the rest are counted.
+// A word longer than the limit is cut into pieces that fill a line, never inside a glyph code, a
+// control code or a character of two units. Within a paragraph, line breaks and message ends are
+// chosen together: the fewest messages; the fewest of them ending inside a sentence, then inside a
+// clause; the fewest lines; messages as even as can be; lines as even as can be (the squares of
+// the cells left free); then, where two splits first differ, the longer line, then the message
+// that goes on. Only the first `wanted` messages are laid out; the rest are counted.
 TextSplit splitText(QStringView text, int limit, qsizetype wanted);

@@ -1,15 +1,20 @@
 #include "text_split/text_split.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <array>
+#include <functional>
+#include <limits>
 
 namespace {
 
-// Each message as its lines joined by "/".
+// Each message as its lines joined by "/", and "~" after one that ends inside a sentence.
 QStringList describe(const TextSplit &split)
 {
     QStringList messages;
     for (const SplitMessage &message : split.messages)
-        messages << message.lines.join(u'/');
+        messages << message.lines.join(u'/') + (message.endsMidSentence ? "~" : "");
     return messages;
 }
 
@@ -62,13 +67,7 @@ private slots:
             QTest::newRow(name) << text << limit << split.split(u'|');
         };
         // Lines.
-        row("exactly at the limit", "aaaa bbbb", 9, "aaaa bbbb");
-        row("one unit over", "aaaa bbbbb", 9, "aaaa/bbbbb");
-        row("balanced, not greedy", "aaaa bb cc dddd", 10, "aaaa bb/cc dddd");
         row("tie to the longer first line", "aa bb cc", 5, "aa bb/cc");
-        row("last line counts too", "aaa bb cc dd e", 8, "aaa bb/cc dd e");
-        row("prose at 49", "Der alte Wächter am Tor hebt langsam seine Laterne", 49,
-            "Der alte Wächter am Tor/hebt langsam seine Laterne");
         row("runs, leading and trailing blanks", "   aa    bb  \n  cc   ", 10, "aa bb/cc");
         row("blanks at a break", "aaaa     bbbb", 6, "aaaa/bbbb");
         row("tabs and no-break spaces are no blanks", "a\tb\u00a0c d", 5, "a\tb\u00a0c/d");
@@ -80,15 +79,32 @@ private slots:
         row("CR CR is an empty line", "aa\r\rbb", 10, "aa|bb");
         row("many empty lines", "\n\naa\n\n\n \nbb\n\n", 10, "aa|bb");
         row("a line of a tab is no blank line", "aa\n\t\nbb", 10, "aa/\t/bb");
-        // 1 to 9 lines go into the fewest messages, as even as can be, the first ones taking the
-        // extra line.
-        const QStringList spread{
-            "a",           "a/b",           "a/b/c",           "a/b/c/d",          "a/b/c|d/e",
-            "a/b/c|d/e/f", "a/b/c/d|e/f/g", "a/b/c/d|e/f/g/h", "a/b/c|d/e/f|g/h/i"};
-        for (int lines = 1; lines <= 9; ++lines)
-            row(qPrintable(QString("%1 lines").arg(lines)),
-                QString("a\nb\nc\nd\ne\nf\ng\nh\ni").first(2 * lines - 1), 10, spread[lines - 1]);
+        // The fewest messages, as even as can be, the first ones taking the extra line.
+        row("5 lines", "a\nb\nc\nd\ne", 10, "a/b/c|d/e");
+        row("9 lines", "a\nb\nc\nd\ne\nf\ng\nh\ni", 10, "a/b/c|d/e/f|g/h/i");
         row("paragraphs share no message", "a\nb\nc\n\nd", 10, "a/b/c|d");
+
+        // Message ends: after a sentence, a text line, then a clause, before the even spread; a
+        // message that ends inside a sentence is marked "~".
+        row("a sentence end over the even spread",
+            "Der alte Wächter am Tor hebt langsam seine Laterne und sagt:\n"
+            "Ihr kommt spät, Reisende. Die Brücke über den Fluss ist seit dem Sturm gesperrt, "
+            "und der Fährmann wartet nur bis Sonnenuntergang.",
+            37,
+            "Der alte Wächter am Tor hebt/langsam seine Laterne und sagt:/"
+            "Ihr kommt spät, Reisende.|Die Brücke über den Fluss ist seit/"
+            "dem Sturm gesperrt, und der Fährmann/wartet nur bis Sonnenuntergang.");
+        row("a clause end when no sentence end can be reached", "aa b, cc dd ee", 3,
+            "aa/b,|cc/dd/ee");
+        row("a text line's end counts as clean", "aa\nbb cc dd ee", 3, "aa|bb/cc/dd/ee");
+        row("closing quotation marks looked through", "aaaa „Komm!“ bbbb cccc dddd", 7,
+            "aaaa/„Komm!“|bbbb/cccc/dddd");
+        row("closing brackets looked through", "aaaa (gut.) bbbb cccc dddd", 7,
+            "aaaa/(gut.)|bbbb/cccc/dddd");
+        row("an extra line for a clean end", "aa bb cc e. f gg", 4, "aa/bb/cc/e.|f gg");
+        row("never an extra message for a clean end", "aa b. cc dd ee f. gg hh", 3,
+            "aa/b./cc/dd~|ee/f./gg/hh");
+        row("every end rough: the even spread", "aa bb cc dd ee", 3, "aa/bb/cc~|dd/ee");
 
         // Words longer than the limit, at the limits of the four line widths.
         const QString x34(34, u'x'), x35(35, u'x'), x37(37, u'x'), x48(48, u'x'), x49(49, u'x');
@@ -102,12 +118,22 @@ private slots:
         row("backslash pair at the cut, 38", x37 + R"(\\y)", 38, x37 + R"(/\\y)");
         row("pair of units at the cut, 50", x49 + kPair + "y", 50, x49 + "/" + kPair + "y");
         row("backslash and a pair at the cut, 50", x48 + "\\" + kPair, 50, x48 + "/\\" + kPair);
-        row("code longer than a line", R"(\S[)" + QString(50, u'1') + "]", 49,
-            R"(\S[)" + QString(46, u'1') + "/1111]");
         row("no limit below the longest unit", "\\" + kPair + "x", 1, "\\" + kPair + "/x");
         row("pieces placed like words", "a " + QString(12, u'x') + " b", 10,
             "a/" + QString(10, u'x') + "/xx b");
         row("a word shares a line with a piece", R"(a xxxxxx\C[12]yy)", 10, R"(a xxxxxx/\C[12]yy)");
+        // Codes of every length around every limit: one that fits a line stands whole in one, a
+        // longer one is cut like its characters, and the split ends.
+        for (int limit = 1; limit <= 60; ++limit) {
+            const int fits = std::max(limit, 3);
+            for (int length = std::max(fits - 2, 5); length <= fits + 2; ++length) {
+                const QString code = R"(\C[)" + QString(length - 4, u'1') + "]", word = "x" + code;
+                row(qPrintable(QString("code of %1 at %2").arg(length).arg(limit)), word, limit,
+                    word.size() <= fits ? word
+                    : length <= fits    ? "x/" + code
+                                        : word.first(fits) + "/" + word.sliced(fits));
+            }
+        }
     }
     void split()
     {
@@ -119,11 +145,66 @@ private slots:
         QCOMPARE(split.messageCount, messages.size());
     }
 
+    // Small random paragraphs split as the best of every way to break them into lines and group
+    // the lines into messages, tried longer lines first and going on before ending a message, so
+    // that on a tie the first one found wins.
+    void bestOfEveryBreaking()
+    {
+        // Words, and how a message that ends after one ends: clean, fair or rough.
+        const QStringList words{"a", "bb", "cc,", "d.", "„e!“", "ff;", "(g.)", "hhh", "i—", "j…"};
+        const QString endings = "rrfccfcrfc";
+        QRandomGenerator random(1);
+        for (int round = 0; round < 1000; ++round) {
+            const int limit = random.bounded(4, 8);
+            QStringList chosen;
+            QString text, ending; // 'n' where a text line ends
+            for (int i = random.bounded(1, 10); i > 0; --i) {
+                const int word = random.bounded(words.size());
+                const bool lineEnds = i > 1 && random.bounded(5) == 0;
+                chosen << words[word];
+                text += words[word] + (lineEnds ? "\n" : " ");
+                ending += lineEnds ? 'n' : endings[word];
+            }
+            // Messages, rough ends, fair ends, lines, squared message sizes, squared free cells.
+            using Cost = std::array<qint64, 6>;
+            Cost least{std::numeric_limits<qint64>::max()};
+            QString expected;
+            const std::function<void(qsizetype, qint64, Cost, QString)> place =
+                [&](qsizetype first, qint64 held, Cost cost, const QString &made) {
+                    if (first == chosen.size() && cost < least) {
+                        least = cost;
+                        expected = made.chopped(1);
+                    }
+                    for (qsizetype next = chosen.size(); next > first; --next) {
+                        const QString line = chosen.sliced(first, next - first).join(u' ');
+                        if (line.size() > limit ||
+                            ending.sliced(first, next - first - 1).contains('n'))
+                            continue;
+                        Cost after = cost;
+                        after[3] += 1;
+                        after[5] += (limit - line.size()) * (limit - line.size());
+                        if (held < 3 && next < chosen.size())
+                            place(next, held + 1, after, made + line + "/");
+                        const QChar end = next < chosen.size() ? ending[next - 1] : QChar('c');
+                        after[0] += 1;
+                        after[1] += end == 'r';
+                        after[2] += end == 'f';
+                        after[4] += (held + 1) * (held + 1);
+                        place(next, 0, after, made + line + (end == 'r' ? "~|" : "|"));
+                    }
+                };
+            place(0, 0, {}, {});
+            const TextSplit split = splitText(text, limit, 10);
+            QCOMPARE(describe(split), expected.split(u'|'));
+            QCOMPARE(split.messageCount, split.messages.size());
+        }
+    }
+
     // Where the next message starts in the text: the rest of the text after taking one, as typed.
     void rest_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("rest"); // from the second message on; empty when there is none
+        QTest::addColumn<QString>("rest"); // from the second message on
         const auto row = [](const char *name, const QString &text, const QString &rest) {
             QTest::newRow(name) << text << rest;
         };
@@ -131,15 +212,13 @@ private slots:
             "Dritte  Zeile \r\n");
         row("inside a text line", "aa bb cc dd ee ff gg hh  ii\njj", "gg hh  ii\njj");
         row("at a text line", "aa\nbb\ncc\n\t ee\nff", "\t ee\nff");
-        row("one message", "aa bb\n\n\n", "");
-        row("none", " \r\n \n", "");
     }
     void rest()
     {
         QFETCH(QString, text);
         QFETCH(QString, rest);
         const TextSplit split = splitText(text, 5, 2);
-        QCOMPARE(split.messages.size() > 1 ? text.mid(split.messages[1].start) : QString(), rest);
+        QCOMPARE(text.mid(split.messages.value(1).start), rest);
     }
 
     // Every character but the blanks and line ends stands in exactly one line, in its order, and

@@ -645,14 +645,16 @@ private slots:
         QCOMPARE(typed(), rest);
     }
 
-    // Bad text, pasted, splits at once and shows its first messages and the count; the first
-    // message is taken into the input lines.
+    // Bad text, pasted, splits at once and shows its first messages and the count, a message cut
+    // inside a word as ending inside a sentence; the first message is taken into the input lines.
     void textWindowBadText()
     {
-        const QList<std::array<QString, 3>> texts{
-            {QString(1 << 20, u'x'), "Der Text ergibt 5350 Nachrichten.", QString(49, u'x')},
-            {QString("Wort\n\n").repeated(100000), "Der Text ergibt 100000 Nachrichten.", "Wort"}};
-        for (const auto &[text, count, line1] : texts) {
+        const QList<std::array<QString, 4>> texts{
+            {QString(1 << 20, u'x'), "Der Text ergibt 5350 Nachrichten.",
+             "Nachricht 1 (endet mitten im Satz)", QString(49, u'x')},
+            {QString("Wort\n\n").repeated(100000), "Der Text ergibt 100000 Nachrichten.",
+             "Nachricht 1", "Wort"}};
+        for (const auto &[text, count, heading, line1] : texts) {
             MainWindow f;
             QWidget *window = f.show("TextVerteilen");
             QApplication::clipboard()->setText(text);
@@ -660,6 +662,7 @@ private slots:
             const QStringList view =
                 f.find<QPlainTextEdit>("Aufteilung", window)->toPlainText().split('\n');
             QCOMPARE(view.first(), count);
+            QCOMPARE(view[2], heading);
             QVERIFY(view.size() <= 1 + 25 * 6 + 2);
             // Typing keeps the view where it was scrolled.
             auto *scroll = f.find<QPlainTextEdit>("Aufteilung", window)->verticalScrollBar();
