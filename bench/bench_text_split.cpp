@@ -1,7 +1,9 @@
 // Times what "Text verteilen" does with 1 MiB of text, in milliseconds, as the median of several
-// runs: the split alone, a keystroke in the text with the view, and "Übernehmen".
+// runs: the split alone, a keystroke in the text with the view, "Übernehmen", the text kept between
+// runs and text files.
 #include "app/form1.h"
 #include "app/startup.h"
+#include "text_file/text_file.h"
 #include "text_split/text_split.h"
 
 #include <QtTest>
@@ -81,8 +83,29 @@ int main(int argc, char *argv[])
     double made = median(11, [&] { Form1 window(state, dialogs, folder.path()); });
     std::printf("main window made in %.2f ms\n", made);
 
+    // The text kept between runs and text files, with 1 MiB of prose in paragraphs: the delayed
+    // write, the first opening of "Text verteilen" on a kept text, opening a file.
+    const QString scene = texts.first().text;
+    const QString file = folder.filePath("szene.txt");
+    std::printf("1 MiB written as the delayed write does it in %.2f ms\n",
+                median(11, [&] { writeTextFile(file, scene); }));
+    for (const QString &kept : {QString("Hallo Welt"), scene}) {
+        const QTemporaryDir keptIn;
+        writeTextFile(keptIn.filePath("Text verteilen.txt"), kept);
+        std::printf("main window with %s kept made and Text verteilen first opened in %.2f ms\n",
+                    kept == scene ? "1 MiB" : "a line", median(5, [&] {
+                        Form1 window(state, dialogs, keptIn.path());
+                        window.findChild<QAction *>("TextVerteilen")->trigger();
+                        QCoreApplication::processEvents();
+                    }));
+    }
+
     Form1 form(state, dialogs, folder.path());
     form.show();
+    std::printf("a file of 1 MiB opened in Text verteilen in %.1f ms\n", median(5, [&] {
+                    form.openTextFile(file);
+                    QCoreApplication::processEvents();
+                }));
     form.findChild<QAction *>("TextVerteilen")->trigger();
     QWidget *window = nullptr;
     for (QWidget *shown : QApplication::topLevelWidgets())

@@ -37,12 +37,16 @@ keys() {
     done
 }
 
+# The program keeps its text and its windows' places in a data folder of its own here, not the
+# user's: every run starts from nothing.
+XDG_DATA_HOME=$(mktemp -d)
+export XDG_DATA_HOME
 # A window manager gives each new window, such as a question box, the keyboard focus.
 openbox >/dev/null 2>&1 &
 manager=$!
 "$build/src/tarvolin" &
 program=$!
-trap 'kill $program $manager' EXIT
+trap 'kill $program $manager; rm -rf "$XDG_DATA_HOME"' EXIT
 window=$(xdotool search --sync --onlyvisible --name '^Tarvolin 2000' | head -1)
 sleep 1
 xdotool windowmove --sync "$window" 598 280
