@@ -14,6 +14,7 @@ const QString kCursorKey = u"Text verteilen/Cursor"_s;
 
 // Typing goes on for a while; a kill a second or two after the last key loses nothing.
 constexpr int kWriteDelayMs = 1000;
+constexpr int kRetryMs = 5000;
 
 QString textFile(const QString &folder)
 {
@@ -28,7 +29,6 @@ KeptText::KeptText(const QString &dataFolder)
     // Only a copy that has died leaves its lock behind; a live one keeps it however long it runs.
     m_lock.setStaleLockTime(0);
     m_delay.setSingleShot(true);
-    m_delay.setInterval(kWriteDelayMs);
     connect(&m_delay, &QTimer::timeout, this, &KeptText::write);
 
     if (!makeFolder() || (!lock() && m_keepsNothing))
@@ -57,7 +57,7 @@ void KeptText::setText(const QString &text, int cursor)
 {
     m_text = text;
     setCursor(cursor);
-    m_delay.start();
+    m_delay.start(kWriteDelayMs);
 }
 
 void KeptText::setCursor(int cursor)
@@ -94,20 +94,28 @@ void KeptText::write()
     m_delay.stop();
     if (m_keepsNothing || (m_text == m_written && !m_cursorMoved))
         return;
-    if (!makeFolder() || !lock())
+    if (!makeFolder() || !lock() || !writeText()) {
+        // Tried again, so that the text is kept once the folder can be made or the disk has room.
+        m_delay.start(kRetryMs);
         return;
-    if (m_text != m_written) {
-        const QString failure = writeTextFile(textFile(m_folder), m_text);
-        if (!failure.isEmpty()) {
-            setProblem(u"Der Text kann nicht gesichert werden: %1"_s.arg(failure));
-            return;
-        }
-        m_written = m_text;
     }
     QSettings settings = settingsIn(m_folder);
     settings.setValue(kCursorKey, m_cursor);
     m_cursorMoved = false;
     setProblem(QString());
+}
+
+bool KeptText::writeText()
+{
+    if (m_text == m_written)
+        return true;
+    const QString failure = writeTextFile(textFile(m_folder), m_text);
+    if (!failure.isEmpty()) {
+        setProblem(u"Der Text kann nicht gesichert werden: %1"_s.arg(failure));
+        return false;
+    }
+    m_written = m_text;
+    return true;
 }
 
 void KeptText::setProblem(const QString &problem)

@@ -32,8 +32,10 @@ signals:
 
 private:
     void write();
+    // Each says why it failed.
     bool makeFolder();
     bool lock();
+    bool writeText();
     void setProblem(const QString &problem);
 
     const QString m_folder;
