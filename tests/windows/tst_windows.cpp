@@ -21,18 +21,19 @@ QWidget *shownWindow(const QString &name)
     qFatal("%s is not shown", qPrintable(name));
 }
 
-// A real main window whose questions are answered from a script, over a data folder of its own or
-// the one given.
+// A real main window whose questions are answered from a script, or by the real boxes given, over
+// a data folder of its own or the one given.
 struct MainWindow {
-    explicit MainWindow(const QString &folder = QString())
-        : dataFolder(folder.isEmpty() ? own.path() : folder)
+    explicit MainWindow(const QString &folder = QString(), Dialogs *real = nullptr)
+        : dataFolder(folder.isEmpty() ? own.path() : folder),
+          form(std::make_unique<Form1>(state, real ? *real : dialogs, dataFolder))
     {
     }
     QTemporaryDir own;
     const QString dataFolder;
     Module1 state;
     ScriptedDialogs dialogs;
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(state, dialogs, dataFolder);
+    std::unique_ptr<Form1> form;
 
     // A named control, menu or menu item of the main window or of the given window.
     template <typename T = QWidget> T *find(const QString &name, QWidget *window = nullptr) const
@@ -146,11 +147,17 @@ private slots:
                  QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
     }
 
+    // Every window: its kind, its texts, its focus chain, and its layout. Every control lies inside
+    // its parent and inside the window's client area, and no two controls of one parent overlap,
+    // but where the layout means them to: in the about box the version lies over the lower part of
+    // the name's rectangle, and both rectangles run past the bottom edge; in the symbol dialog the
+    // frames "Symbole" and "Art" share one pixel row; the menu bar stands above the client area.
     void windows_data()
     {
         QTest::addColumn<Qt::WindowType>("type");  // a tool window has no task-bar button
         QTest::addColumn<QStringList>("tabOrder"); // from the control that has the focus first
         QTest::addColumn<QStringList>("texts"); // the title, what the named parts show, the toolbar
+        QTest::addColumn<QStringList>("onPurpose"); // "A+B" may overlap; "A" may leave the window
 
         QTest::newRow("Form1")
             << Qt::Window
@@ -167,27 +174,32 @@ private slots:
                                 "Schrift&geschwindigkeit", "&Farbe", "Aus&richtung",
                                 "Au&tomatisches Schließen", "&Face On/Off", "S&ymbole",
                                 "...(Schweigen)", "&Vorschau", "T&ext verteilen", "&Hilfe",
-                                "Abo&ut"});
+                                "Abo&ut"})
+            << QStringList{"QMenuBar"};
         QTest::newRow("Dialog") << Qt::Tool
                                 << QStringList({"OKButton", "symbol_Liste", "Combo", "bt_Liste",
                                                 "tCode", "bt_Ausgabe", "OKButton"})
                                 << QStringList({"Dialog Caption", "OK", "Symbole", "Art", "Alles",
                                                 "Liste aktualisieren", "Ausgabe", "Der Code",
-                                                "Code ausgeben"});
+                                                "Code ausgeben"})
+                                << QStringList{"Frame1+Frame2"};
         QTest::newRow("Dialog1") << Qt::Tool << QStringList({"OKButton", "OKButton"})
-                                 << QStringList({"About", "OK", "Tarvolin 2000™", "v. 3.00.00"});
+                                 << QStringList({"About", "OK", "Tarvolin 2000™", "v. 3.00.00"})
+                                 << QStringList{"Label1+Label2", "Label1", "Label2"};
         QTest::newRow("Vorschau") << Qt::Tool << QStringList({"bt_Abspielen", "bt_Abspielen"})
-                                  << QStringList({"Vorschau", "Abspielen"});
+                                  << QStringList({"Vorschau", "Abspielen"}) << QStringList{};
         // "Übernehmen" takes no focus while there is nothing to take.
         QTest::newRow("TextVerteilen")
             << Qt::Tool << QStringList({"Text", "Aufteilung", "bt_Öffnen", "bt_Speichern", "Text"})
-            << QStringList({"Text verteilen", "Ö&ffnen...", "&Speichern unter...", "&Übernehmen"});
+            << QStringList({"Text verteilen", "Ö&ffnen...", "&Speichern unter...", "&Übernehmen"})
+            << QStringList{};
     }
     void windows()
     {
         QFETCH(Qt::WindowType, type);
         QFETCH(QStringList, tabOrder);
         QFETCH(QStringList, texts);
+        QFETCH(QStringList, onPurpose);
         MainWindow f;
         QWidget *window = f.show(QTest::currentDataTag());
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -214,31 +226,6 @@ private slots:
         }
         QCOMPARE(shown, texts);
 
-        for (const QString &name : tabOrder) {
-            QCOMPARE(QApplication::focusWidget()->objectName(), name);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-    }
-
-    // Every control lies inside its parent and inside the window's client area, and no two controls
-    // of one parent overlap, but where the layout means them to: in the about box the version lies
-    // over the lower part of the name's rectangle, and both rectangles run past the bottom edge; in
-    // the symbol dialog the frames "Symbole" and "Art" share one pixel row.
-    void layout_data()
-    {
-        QTest::addColumn<QStringList>("onPurpose"); // "A+B" may overlap; "A" may leave the window
-        // The menu bar stands above the client area.
-        QTest::newRow("Form1") << QStringList{"QMenuBar"};
-        QTest::newRow("Dialog") << QStringList{"Frame1+Frame2"};
-        QTest::newRow("Dialog1") << QStringList{"Label1+Label2", "Label1", "Label2"};
-        QTest::newRow("Vorschau") << QStringList{};
-        QTest::newRow("TextVerteilen") << QStringList{};
-    }
-    void layout()
-    {
-        QFETCH(QStringList, onPurpose);
-        MainWindow f;
-        QWidget *window = f.show(QTest::currentDataTag());
         auto *mainWindow = qobject_cast<QMainWindow *>(window);
         const QRect client = mainWindow ? mainWindow->centralWidget()->geometry() : window->rect();
         const auto name = [](const QWidget *w) {
@@ -270,6 +257,11 @@ private slots:
             }
         }
         QCOMPARE(faults.join("; "), QString());
+
+        for (const QString &focused : tabOrder) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
     }
 
     // One instance each. "OK" hides it and keeps it: Esc, and Enter or Space on the focused "OK",
@@ -371,16 +363,19 @@ private slots:
     }
 
     // "Text verteilen": one instance; its close box and Esc only hide it, and it opens again with
-    // the text as it was left and the keyboard focus in it, wherever the focus was. It ends with
-    // the program.
-    void textWindowKeepsItsText()
+    // the keyboard focus in its text, wherever the focus was. It ends with the program. Its text
+    // and cursor are there in the next run: written about a second after the last change, and again
+    // at the end. A run that changes nothing writes nothing.
+    void textKeptBetweenRuns()
     {
-        auto f = std::make_unique<MainWindow>();
+        const QTemporaryDir folder;
+        const QString kept = folder.filePath("Text verteilen.txt");
+        auto f = std::make_unique<MainWindow>(folder.path());
         QPointer<QWidget> window = f->show("TextVerteilen");
-        QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name),
-                 "Text verteilen");
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClicks(QApplication::focusWidget(), "Hallo");
+        auto *text = f->find<QPlainTextEdit>("Text", window);
+        QTest::keyClicks(text, "Hallo");
+        QTRY_COMPARE(readTextFile(kept).text, "Hallo");
         for (const bool byEsc : {false, true}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             byEsc ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape)
@@ -390,71 +385,49 @@ private slots:
             QCOMPARE(f->show("TextVerteilen"), window.data());
             QVERIFY(QTest::qWaitForWindowActive(window));
             QCOMPARE(QApplication::focusWidget()->objectName(), "Text");
-            QCOMPARE(f->find<QPlainTextEdit>("Text", window)->toPlainText(), "Hallo");
         }
+        QVERIFY(f->find("Sicherung", window)->isHidden());
         window->hide();
-        QVERIFY(programEnds(f, window, false));
-    }
-
-    // The text of "Text verteilen" and its cursor are there in the next run: written about a second
-    // after the last change, and again at the end. A run that changes nothing writes nothing.
-    void textKeptBetweenRuns()
-    {
-        const QTemporaryDir folder;
-        const QString kept = folder.filePath("Text verteilen.txt");
         {
-            MainWindow f(folder.path());
-            auto *text = f.find<QPlainTextEdit>("Text", f.show("TextVerteilen"));
-            QTest::keyClicks(text, "Hallo");
-            QTRY_COMPARE(readTextFile(kept).text, "Hallo");
-            QTest::keyClicks(text, " Welt");
-            text->moveCursor(QTextCursor::Left);
+            // A second copy's "Text verteilen" works, starts empty, says that it keeps nothing and
+            // overwrites nothing.
+            MainWindow second(folder.path());
+            QWidget *other = second.show("TextVerteilen");
+            auto *otherText = second.find<QPlainTextEdit>("Text", other);
+            QCOMPARE(otherText->toPlainText(), "");
+            QCOMPARE(second.find<QLabel>("Sicherung", other)->text(),
+                     "Dieser Text wird nicht gesichert: Tarvolin 2000 läuft bereits.");
+            QTest::keyClicks(otherText, "Zweite");
         }
+        QCOMPARE(readTextFile(kept).text, "Hallo");
+        QTest::keyClicks(text, " Welt");
+        text->moveCursor(QTextCursor::Left);
+        QVERIFY(programEnds(f, window, false));
+
         const QDateTime old(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
         for (const QString &file : QDir(folder.path()).entryList(QDir::Files)) {
             QFile touched(folder.filePath(file));
             QVERIFY(touched.open(QIODevice::Append));
             QVERIFY(touched.setFileTime(old, QFileDevice::FileModificationTime));
         }
-        MainWindow f(folder.path());
-        auto *text = f.find<QPlainTextEdit>("Text", f.show("TextVerteilen"));
+        MainWindow next(folder.path());
+        text = next.find<QPlainTextEdit>("Text", next.show("TextVerteilen"));
         QCOMPARE(text->toPlainText(), "Hallo Welt");
         QCOMPARE(text->textCursor().position(), 9);
-        f.form.reset();
+        next.form.reset();
         for (const QFileInfo &file : QDir(folder.path()).entryInfoList(QDir::Files))
             QCOMPARE(file.lastModified(), old);
     }
 
-    // A second copy's "Text verteilen" works, starts empty, says that it keeps nothing and
-    // overwrites nothing. Where the text cannot be kept, the window says why, keeps the text, and
-    // keeps it once it can.
-    void textKeptByOneCopy()
+    // Where the text cannot be kept, the window says why, keeps the text, and keeps it once it can:
+    // here a file stands where the data folder should be.
+    void textKeptOnceItCan()
     {
         const QTemporaryDir folder;
-        MainWindow first(folder.path());
-        QWidget *window = first.show("TextVerteilen");
-        QTest::keyClicks(first.find("Text", window), "Erste");
-        const QString kept = folder.filePath("Text verteilen.txt");
-        QTRY_COMPARE(readTextFile(kept).text, "Erste");
-        QVERIFY(first.find("Sicherung", window)->isHidden());
-        window->hide();
-        {
-            MainWindow second(folder.path());
-            QWidget *other = second.show("TextVerteilen");
-            auto *text = second.find<QPlainTextEdit>("Text", other);
-            QCOMPARE(text->toPlainText(), "");
-            QCOMPARE(second.find<QLabel>("Sicherung", other)->text(),
-                     "Dieser Text wird nicht gesichert: Tarvolin 2000 läuft bereits.");
-            QTest::keyClicks(text, "Zweite");
-        }
-        first.form.reset();
-        QCOMPARE(readTextFile(kept).text, "Erste");
-
-        // A file stands where the data folder should be.
         const QString blocked = folder.filePath("blockiert");
         QVERIFY(QFile(blocked).open(QIODevice::WriteOnly));
         MainWindow f(blocked);
-        window = f.show("TextVerteilen");
+        QWidget *window = f.show("TextVerteilen");
         auto *sicherung = f.find<QLabel>("Sicherung", window);
         QCOMPARE(sicherung->text(), "Der Text kann nicht gesichert werden: Der Ordner „" +
                                         QDir::toNativeSeparators(blocked) +
@@ -562,31 +535,55 @@ private slots:
         QVERIFY(again.find("Sicherung", window)->isHidden());
     }
 
-    // The split follows the typed text and the alignment at once; Enter alone breaks the text's
-    // line; blanks and line breaks alone give nothing to take.
-    void textWindowFollows()
+    // Blanks and line breaks alone give nothing to take. Bad text, pasted, splits at once and shows
+    // its first messages and the count, a message cut inside a word as ending inside a sentence;
+    // the first message is taken into the input lines. The split follows the typed text and the
+    // alignment at once; Enter alone breaks the text's line.
+    void textWindowSplits()
     {
         MainWindow f;
         QWidget *window = f.show("TextVerteilen");
         QVERIFY(QTest::qWaitForWindowActive(window));
         auto *view = f.find<QPlainTextEdit>("Aufteilung", window);
         auto *take = f.find<QPushButton>("bt_Übernehmen", window);
-        QWidget *text = QApplication::focusWidget();
+        auto *text = f.find<QPlainTextEdit>("Text", window);
         for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Space, Qt::Key_Return})
             QTest::keyClick(text, key);
         QVERIFY(!take->isEnabled());
         QCOMPARE(view->toPlainText(), "Der Text ergibt keine Nachricht.");
+
+        const QList<std::array<QString, 4>> texts{
+            {QString(1 << 20, u'x'), "Der Text ergibt 5350 Nachrichten.",
+             "Nachricht 1 (endet mitten im Satz)", QString(49, u'x')},
+            {QString("Wort\n\n").repeated(100000), "Der Text ergibt 100000 Nachrichten.",
+             "Nachricht 1", "Wort"}};
+        for (const auto &[pasted, count, heading, line1] : texts) {
+            QApplication::clipboard()->setText(pasted);
+            text->selectAll();
+            QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+            const QStringList shown = view->toPlainText().split('\n');
+            QCOMPARE(shown.first(), count);
+            QCOMPARE(shown[2], heading);
+            QVERIFY(shown.size() <= 1 + 25 * 6 + 2);
+            // Typing keeps the view where it was scrolled.
+            view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+            QTest::keyClick(text, Qt::Key_A);
+            QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+            f.click("bt_Übernehmen", window);
+            QCOMPARE(f.lines().first(), line1);
+        }
+
+        text->selectAll();
         QTest::keyClicks(text, "Der alte Waechter am Tor hebt langsam die Laterne!");
         QTest::keyClick(text, Qt::Key_Return);
         QTest::keyClicks(text, "Ende");
         QVERIFY(take->isEnabled());
-        const QString shown =
-            "Der Text ergibt 1 Nachricht.\n\nNachricht 1\nDer alte Waechter am Tor";
-        QCOMPARE(view->toPlainText(), shown + "\nhebt langsam die Laterne!\nEnde");
+        const QString one = "Der Text ergibt 1 Nachricht.\n\nNachricht 1\nDer alte Waechter am Tor";
+        QCOMPARE(view->toPlainText(), one + "\nhebt langsam die Laterne!\nEnde");
         auto *toolbar = f.find<QToolBar>("Toolbar1");
         QTest::mouseClick(toolbar->widgetForAction(toolbar->actions().first()), Qt::LeftButton);
-        QTRY_COMPARE(view->toPlainText(), shown + " hebt langsam die Laterne!\nEnde");
-        QCOMPARE(f.lines().first(), "Zeile 1");
+        QTRY_COMPARE(view->toPlainText(), one + " hebt langsam die Laterne!\nEnde");
+        QCOMPARE(f.lines().first(), "Wort");
     }
 
     // "Übernehmen", by its button, its mnemonic or Ctrl+Enter in the text, puts the first message
@@ -645,35 +642,6 @@ private slots:
         QCOMPARE(typed(), rest);
     }
 
-    // Bad text, pasted, splits at once and shows its first messages and the count, a message cut
-    // inside a word as ending inside a sentence; the first message is taken into the input lines.
-    void textWindowBadText()
-    {
-        const QList<std::array<QString, 4>> texts{
-            {QString(1 << 20, u'x'), "Der Text ergibt 5350 Nachrichten.",
-             "Nachricht 1 (endet mitten im Satz)", QString(49, u'x')},
-            {QString("Wort\n\n").repeated(100000), "Der Text ergibt 100000 Nachrichten.",
-             "Nachricht 1", "Wort"}};
-        for (const auto &[text, count, heading, line1] : texts) {
-            MainWindow f;
-            QWidget *window = f.show("TextVerteilen");
-            QApplication::clipboard()->setText(text);
-            QTest::keyClick(f.find("Text", window), Qt::Key_V, Qt::ControlModifier);
-            const QStringList view =
-                f.find<QPlainTextEdit>("Aufteilung", window)->toPlainText().split('\n');
-            QCOMPARE(view.first(), count);
-            QCOMPARE(view[2], heading);
-            QVERIFY(view.size() <= 1 + 25 * 6 + 2);
-            // Typing keeps the view where it was scrolled.
-            auto *scroll = f.find<QPlainTextEdit>("Aufteilung", window)->verticalScrollBar();
-            scroll->setValue(scroll->maximum());
-            QTest::keyClick(f.find("Text", window), Qt::Key_A);
-            QCOMPARE(scroll->value(), scroll->maximum());
-            f.click("bt_Übernehmen", window);
-            QCOMPARE(f.lines().first(), line1);
-        }
-    }
-
     // The list changes only for a category name, the code only for the selected name.
     void symbolDialog()
     {
@@ -705,15 +673,28 @@ private slots:
     }
 
     // A message typed and evaluated, centred at width 50 as after start-up, then decorated from
-    // the menu and the toolbar, and copied.
+    // the menu and the toolbar, and copied. Enter presses the focused button, as Space does; in an
+    // input line it does nothing, and Esc does nothing anywhere.
     void typedMessageToCopy()
     {
         MainWindow f;
-        for (const char *refresh : {"bt_Refresh_0", "bt_Refresh_1", "bt_Refresh_2", "bt_Refresh"})
-            f.click(refresh);
-        auto *line1 = f.find<QLineEdit>("t_Zeile1_0");
-        QTest::keyClicks(line1, "Hallo Welt!");
-        f.click("bt_Auswerten");
+        QVERIFY(QTest::qWaitForWindowActive(f.show("Form1")));
+        const auto press = [](Qt::Key key, int tabs) {
+            for (int i = 0; i < tabs; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), key);
+        };
+        press(Qt::Key_Return, 0); // in input line 1
+        press(Qt::Key_Escape, 4); // on "Auswerten"
+        QCOMPARE(f.output(), "");
+        // Past the output box, the four "Refresh" buttons.
+        press(Qt::Key_Return, 2);
+        for (const auto key : {Qt::Key_Enter, Qt::Key_Space, Qt::Key_Return})
+            press(key, 1);
+        QCOMPARE(f.lines(), QStringList(4, ""));
+        QTest::keyClicks(f.find("t_Zeile1_0"), "Hallo Welt!");
+        f.find("bt_Auswerten")->setFocus();
+        press(Qt::Key_Return, 0);
         f.dialogs.answers = {"1", "4", "2", "20", "3", "2"};
         for (const char *command : {"Farbe", "Geschwindigkeit", "Pünktchen", "Schließen"})
             f.trigger(command);
@@ -737,36 +718,6 @@ private slots:
         f.click("bt_Refresh_All");
         QCOMPARE(f.lines(), QStringList(4, ""));
         QCOMPARE(f.output(), copied);
-    }
-
-    // Enter presses the focused button, as Space does; in an input line it does nothing, and Esc
-    // does nothing anywhere.
-    void keysOnFocus_data()
-    {
-        QTest::addColumn<int>("tabs"); // from input line 1
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<bool>("evaluated");
-        QTest::addColumn<QString>("line1");
-        QTest::newRow("Return in a line") << 0 << Qt::Key_Return << false << "Zeile 1x";
-        QTest::newRow("Return on Auswerten") << 4 << Qt::Key_Return << true << "Zeile 1x";
-        QTest::newRow("Space on Auswerten") << 4 << Qt::Key_Space << true << "Zeile 1x";
-        QTest::newRow("Esc on Auswerten") << 4 << Qt::Key_Escape << false << "Zeile 1x";
-        QTest::newRow("Enter on Refresh") << 6 << Qt::Key_Enter << false << "";
-    }
-    void keysOnFocus()
-    {
-        QFETCH(int, tabs);
-        QFETCH(Qt::Key, key);
-        QFETCH(bool, evaluated);
-        QFETCH(QString, line1);
-        MainWindow f;
-        QVERIFY(QTest::qWaitForWindowActive(f.show("Form1")));
-        QTest::keyClicks(QApplication::focusWidget(), "x");
-        for (int i = 0; i < tabs; ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(f.output().startsWith(QString(21, u' ') + "Zeile 1x\n"), evaluated);
-        QCOMPARE(f.find<QLineEdit>("t_Zeile1_0")->text(), line1);
     }
 
     // The preview follows the output box, whatever changes it, and the face setting, and tells a
@@ -964,18 +915,13 @@ private slots:
     // split of "Text verteilen" follows each setting as soon as it changes, the box still open.
     void realBoxes()
     {
-        Module1 state;
         QtDialogs dialogs;
-        const QTemporaryDir folder;
-        Form1 form(state, dialogs, folder.path());
-        form.findChild<QAction *>("TextVerteilen")->trigger();
-        QWidget *window = shownWindow("TextVerteilen");
-        auto *view = window->findChild<QPlainTextEdit *>("Aufteilung");
-        auto *text = window->findChild<QPlainTextEdit *>("Text");
-        const QString scene = folder.filePath("szene.txt");
-        QFile written(scene);
-        QVERIFY(written.open(QIODevice::WriteOnly) && written.write("Szene") == 5);
-        written.close();
+        MainWindow f(QString(), &dialogs);
+        QWidget *window = f.show("TextVerteilen");
+        auto *view = f.find<QPlainTextEdit>("Aufteilung", window);
+        auto *text = f.find<QPlainTextEdit>("Text", window);
+        const QString scene = f.own.filePath("szene.txt");
+        QCOMPARE(writeTextFile(scene, u"Szene"), "");
         QTimer::singleShot(0, [scene] {
             auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             const auto close = qScopeGuard([files] { files->isVisible() && files->close(); });
@@ -985,7 +931,7 @@ private slots:
             files->selectFile(scene);
             static_cast<QDialog *>(files)->accept();
         });
-        window->findChild<QPushButton *>("bt_Öffnen")->click();
+        f.find<QPushButton>("bt_Öffnen", window)->click();
         QCOMPARE(text->toPlainText(), "Szene");
         text->setPlainText("Ihr kommt spät, Reisende, sagt er laut");
         const QString oneLine = view->toPlainText();
@@ -1000,8 +946,8 @@ private slots:
             QTest::keyClicks(input->findChild<QLineEdit *>(), "2,5");
             QTest::keyClick(input->findChild<QLineEdit *>(), Qt::Key_Return);
         });
-        form.findChild<QAction *>("Ausrichtung")->trigger();
-        QCOMPARE(state.AusrichtungsModus, 2);
+        f.trigger("Ausrichtung");
+        QCOMPARE(f.state.AusrichtungsModus, 2);
         QCoreApplication::processEvents();
 
         QTimer::singleShot(0, [&] {
@@ -1015,8 +961,8 @@ private slots:
             QTRY_VERIFY(view->toPlainText() != oneLine);
             QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
         });
-        form.findChild<QAction *>("Face")->trigger();
-        QCOMPARE(state.Zeilenbreite, 38);
+        f.trigger("Face");
+        QCOMPARE(f.state.Zeilenbreite, 38);
 
         QTimer::singleShot(0, [] {
             auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
@@ -1024,7 +970,7 @@ private slots:
             QTest::keyClicks(input->findChild<QLineEdit *>(), "3");
             QTest::keyClick(input->findChild<QLineEdit *>(), Qt::Key_Return);
         });
-        form.findChild<QAction *>("Ausrichtung")->trigger();
+        f.trigger("Ausrichtung");
         // Left-aligned, they do.
         QTRY_COMPARE(view->toPlainText(), oneLine);
     }
