@@ -54,7 +54,6 @@ private slots:
                             const QStringList &notes = {}) {
             QTest::newRow(name) << text << 50 << QStringList{shown, "", "", ""} << notes;
         };
-        row("colour", R"(a\C[3]b\C[0]c)", "a{3}b{0}c");
         row("colour 19 and 20", R"(\C[19]a\C[20]b)", "{19}a«\\C[20]»b", {kNotInterpreted});
         row("speed, delay and close take no cell", R"(\S[20]a\.b\^)", "ab");
         row("backslashes", R"(a\\b\\\\)", R"(a\b\\)");
@@ -66,11 +65,9 @@ private slots:
         row("other letter", R"(\c[1])", "«\\c»[1]", {kNotInterpreted});
         row("glyphs", "$A$z", "<🗡><↙\u2060>");
         row("dollar before no glyph's letter", "$ä$1$", "$ä$1$");
-        row("surrogate pair", "😀x", "😀x");
         row("lone surrogates", QString("%1a%2").arg(QChar(0xd800), QChar(0xdc00)), "\ufffda\ufffd");
         row("characters that cannot be shown", "a\tb\x01\u2028\U000F0000",
             "a\ufffdb\ufffd\ufffd\ufffd\u2060");
-        row("51 at 50", QString(51, u'x'), QString(51, u'x'), {"Zeile 1 ist 1 Zeichen zu lang."});
         row("1 MiB", QString(1 << 20, u'x'), QString(60, u'x'),
             {"Zeile 1 ist 1048526 Zeichen zu lang."});
 
@@ -90,9 +87,6 @@ private slots:
             << "a\\\nb" << 50 << QStringList{"a«\\»", "b", "", ""} << QStringList{kNotInterpreted};
         QTest::newRow("LF CR is two line ends")
             << "a\n\rb" << 50 << QStringList{"a", "", "b", ""} << QStringList{};
-        QTest::newRow("empty") << "" << 50 << QStringList{"", "", "", ""} << QStringList{};
-        QTest::newRow("empty evaluation") << "\r\n\r\n\r\n"
-                                          << 50 << QStringList{"", "", "", ""} << QStringList{};
         QTest::newRow("fifth line") << "\r\n\r\n\r\n\r\n5" << 50 << QStringList{"", "", "", "", "5"}
                                     << QStringList{"Zeile 5 steht nicht im Fenster."};
         QTest::newRow("100000 lines")
@@ -124,7 +118,6 @@ private slots:
         QTest::addColumn<PlaybackStep>("then");
 
         const auto waits = PlaybackStep::WaitingForKey;
-        QTest::newRow("speed at start") << "abc" << Frames{0, 1, 2} << 3LL << waits;
         QTest::newRow("speed from its place on")
             << R"(a\S[5]bc)" << Frames{0, 1, 6} << 11LL << waits;
         QTest::newRow("speed across lines") << "\\S[20]a\r\nb" << Frames{0, 20} << 40LL << waits;

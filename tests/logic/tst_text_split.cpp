@@ -194,27 +194,6 @@ private slots:
             QCOMPARE(split.messageCount, split.messages.size());
         }
     }
-
-    // Where the next message starts in the text: the rest of the text after taking one, as typed.
-    void rest_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("rest"); // from the second message on
-        const auto row = [](const char *name, const QString &text, const QString &rest) {
-            QTest::newRow(name) << text << rest;
-        };
-        row("next paragraph", "Erste  Zeile\r\nzweite\r\n \r\n\r\n  Dritte  Zeile \r\n",
-            "Dritte  Zeile \r\n");
-        row("inside a text line", "aa bb cc dd ee ff gg hh  ii\njj", "gg hh  ii\njj");
-        row("at a text line", "aa\nbb\ncc\n\t ee\nff", "\t ee\nff");
-    }
-    void rest()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, rest);
-        const TextSplit split = splitText(text, 5, 2);
-        QCOMPARE(text.mid(split.messages.value(1).start), rest);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestTextSplit)
