@@ -159,40 +159,33 @@ private slots:
         QTest::addColumn<QStringList>("texts"); // the title, what the named parts show, the toolbar
         QTest::addColumn<QStringList>("onPurpose"); // "A+B" may overlap; "A" may leave the window
 
-        QTest::newRow("Form1")
-            << Qt::Window
-            << QStringList({"t_Zeile1_0", "t_Zeile1_1", "t_Zeile1_2", "t_Zeile1_3", "bt_Auswerten",
-                            "Zindral", "bt_Refresh_0", "bt_Refresh_1", "bt_Refresh_2", "bt_Refresh",
-                            "bt_Refresh_All", "t_Zeile1_0"})
-            << QStringList({"Tarvolin 2000 v.3.00.00", "Links", "Richtet die Message links aus.",
-                            "Zentriert", "Zentriert die Zindral.", "Rechts",
-                            "Richtet die Message rechts.", "Face On/Off", "Layout für Brumwick."}) +
-                   QStringList({"Eingabe", "Zeile 1", "Refresh", "Zeile 2", "Refresh", "Zeile 3",
-                                "Refresh", "Zeile 4", "Refresh", "Refresh All", "Auswerten",
-                                "Ausgabe"}) +
-                   QStringList({"&Datei", "&Beenden", "&Messsageoptionen",
-                                "Schrift&geschwindigkeit", "&Farbe", "Aus&richtung",
-                                "Au&tomatisches Schließen", "&Face On/Off", "S&ymbole",
-                                "...(Schweigen)", "&Vorschau", "T&ext verteilen", "&Hilfe",
-                                "Abo&ut"})
-            << QStringList{"QMenuBar"};
-        QTest::newRow("Dialog") << Qt::Tool
-                                << QStringList({"OKButton", "symbol_Liste", "Combo", "bt_Liste",
-                                                "tCode", "bt_Ausgabe", "OKButton"})
-                                << QStringList({"Dialog Caption", "OK", "Symbole", "Art", "Alles",
-                                                "Liste aktualisieren", "Ausgabe", "Der Code",
-                                                "Code ausgeben"})
-                                << QStringList{"Frame1+Frame2"};
-        QTest::newRow("Dialog1") << Qt::Tool << QStringList({"OKButton", "OKButton"})
-                                 << QStringList({"About", "OK", "Tarvolin 2000™", "v. 3.00.00"})
-                                 << QStringList{"Label1+Label2", "Label1", "Label2"};
-        QTest::newRow("Vorschau") << Qt::Tool << QStringList({"bt_Abspielen", "bt_Abspielen"})
-                                  << QStringList({"Vorschau", "Abspielen"}) << QStringList{};
+        // Lists are written as their words parted by "|".
+        const auto row = [](const char *name, Qt::WindowType type, const char *tabOrder,
+                            const char *texts, const char *onPurpose = "") {
+            QTest::newRow(name) << type << QString(tabOrder).split(u'|')
+                                << QString(texts).split(u'|')
+                                << QString(onPurpose).split(u'|', Qt::SkipEmptyParts);
+        };
+        row("Form1", Qt::Window,
+            "t_Zeile1_0|t_Zeile1_1|t_Zeile1_2|t_Zeile1_3|bt_Auswerten|Zindral|bt_Refresh_0|"
+            "bt_Refresh_1|bt_Refresh_2|bt_Refresh|bt_Refresh_All|t_Zeile1_0",
+            "Tarvolin 2000 v.3.00.00|Links|Richtet die Message links aus.|Zentriert|"
+            "Zentriert die Zindral.|Rechts|Richtet die Message rechts.|Face On/Off|"
+            "Layout für Brumwick.|Eingabe|Zeile 1|Refresh|Zeile 2|Refresh|Zeile 3|Refresh|Zeile 4|"
+            "Refresh|Refresh All|Auswerten|Ausgabe|&Datei|&Beenden|&Messsageoptionen|"
+            "Schrift&geschwindigkeit|&Farbe|Aus&richtung|Au&tomatisches Schließen|&Face On/Off|"
+            "S&ymbole|...(Schweigen)|&Vorschau|T&ext verteilen|&Hilfe|Abo&ut",
+            "QMenuBar");
+        row("Dialog", Qt::Tool, "OKButton|symbol_Liste|Combo|bt_Liste|tCode|bt_Ausgabe|OKButton",
+            "Dialog Caption|OK|Symbole|Art|Alles|Liste aktualisieren|Ausgabe|Der Code|"
+            "Code ausgeben",
+            "Frame1+Frame2");
+        row("Dialog1", Qt::Tool, "OKButton|OKButton", "About|OK|Tarvolin 2000™|v. 3.00.00",
+            "Label1+Label2|Label1|Label2");
+        row("Vorschau", Qt::Tool, "bt_Abspielen|bt_Abspielen", "Vorschau|Abspielen");
         // "Übernehmen" takes no focus while there is nothing to take.
-        QTest::newRow("TextVerteilen")
-            << Qt::Tool << QStringList({"Text", "Aufteilung", "bt_Öffnen", "bt_Speichern", "Text"})
-            << QStringList({"Text verteilen", "Ö&ffnen...", "&Speichern unter...", "&Übernehmen"})
-            << QStringList{};
+        row("TextVerteilen", Qt::Tool, "Text|Aufteilung|bt_Öffnen|bt_Speichern|Text",
+            "Text verteilen|Ö&ffnen...|&Speichern unter...|&Übernehmen");
     }
     void windows()
     {
