@@ -724,8 +724,8 @@ private slots:
         QWidget *window = f.show("Vorschau");
         QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name),
                  "Vorschau");
-        QAccessibleInterface *canvas =
-            QAccessible::queryAccessibleInterface(f.find("Nachricht", window));
+        auto *drawn = f.find<MessageCanvas>("Nachricht", window);
+        QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(drawn);
         const auto rows = [canvas] {
             QStringList rows;
             for (int i = 0; i < canvas->childCount(); ++i) {
@@ -740,7 +740,66 @@ private slots:
             return canvas->child(row)->textInterface()->attributes(offset, &start, &end);
         };
         auto *hinweis = f.find<QLabel>("Hinweis", window);
+        auto *output = f.find<QPlainTextEdit>("Zindral");
         QCOMPARE(rows(), QStringList({"Zeile 1: ", "Zeile 2: ", "Zeile 3: ", "Zeile 4: "}));
+
+        // What it paints, sampled where its cells stand, never compared whole, for fonts differ
+        // between machines: colours, a glyph's picture, the message window's frame, the cells past
+        // its edge, a fifth line below it; and a window as tall as the message.
+        output->setPlainText(R"(\C[4]HH\C[0]H$D)"
+                             "\r\n" +
+                             QString(55, u'x') + "\r\n\r\nH\r\nHH");
+        QImage image = drawn->grab().toImage();
+        const QColor white = textColour(0), yellow = textColour(4), blue = windowColour();
+
+        // A character in its colour, on the window's own colour.
+        const QRect coloured = drawn->cellRect(0, 0, 2);
+        QVERIFY(pixelsOf(image, coloured, yellow) > 0);
+        QCOMPARE(pixelsOf(image, coloured, white), 0);
+        QVERIFY(pixelsOf(image, drawn->cellRect(0, 2), white) > 0);
+        QCOMPARE(image.pixelColor(coloured.topLeft()), blue);
+
+        // The glyph's picture, each of its pixels drawn at the scale of its two cells.
+        const QRect glyph = drawn->cellRect(0, 3, 2);
+        const int scale = glyph.width() / kGlyphPixels;
+        QCOMPARE(pixelsOf(image, glyph, white),
+                 QString(symbolGlyph(3).picture).count('#') * scale * scale);
+
+        // The window's frame stands around its 50 cells and 4 rows, with a border inside.
+        const QRect last = drawn->cellRect(0, kWindowCells - 1);
+        const QRect bottom = drawn->cellRect(kWindowRows - 1, 0);
+        QCOMPARE(image.pixelColor(last.right() + 2, last.center().y()), blue);
+        QVERIFY(image.pixelColor(last.right() + 2 * last.width(), last.center().y()) != blue);
+        QCOMPARE(image.pixelColor(bottom.left(), bottom.bottom() + 2), blue);
+
+        // Cells past the edge are marked, the last one inside is not.
+        QCOMPARE(image.pixelColor(drawn->cellRect(1, kWindowCells + 4).topLeft()),
+                 beyondEdgeColour());
+        QCOMPARE(image.pixelColor(drawn->cellRect(1, kWindowCells - 1).topLeft()), blue);
+
+        // A fifth line stands below the window; the window grows downwards for it, and shrinks
+        // back.
+        QVERIFY(pixelsOf(image, drawn->cellRect(4, 0, 2), white) > 0);
+        const QPoint corner = window->pos();
+        output->setPlainText("a\r\nb\r\nc\r\nd");
+        QTRY_COMPARE(window->size(), window->sizeHint());
+        const QSize compact = window->size();
+        output->setPlainText("a\r\nb\r\nc\r\nd\r\ne");
+        QTRY_VERIFY(window->height() > compact.height());
+        QCOMPARE(window->width(), compact.width());
+        QCOMPARE(window->pos(), corner);
+        output->setPlainText("a\r\nb\r\nc\r\nd");
+        QTRY_COMPARE(window->size(), compact);
+
+        // Four lines: the canvas ends with the message window, and no empty band around the button
+        // is taller than a text row.
+        const QImage compactImage = drawn->grab().toImage();
+        QVERIFY(compactImage.pixelColor(bottom.left(), compactImage.height() - 1) !=
+                window->palette().window().color());
+        const int row = window->fontMetrics().lineSpacing();
+        const QWidget *play = f.find("bt_Abspielen", window);
+        QVERIFY(play->y() - drawn->geometry().bottom() <= row);
+        QVERIFY(window->height() - play->geometry().bottom() <= row);
 
         f.find<QLineEdit>("t_Zeile1_0")->setText(QString(45, u'x'));
         f.click("bt_Auswerten");
@@ -766,7 +825,6 @@ private slots:
         auto *zustand = f.find<QLabel>("Zustand", window);
         QTest::qWait(100);
         QCOMPARE(zustand->text(), "Die Nachricht wird geschrieben …");
-        auto *output = f.find<QPlainTextEdit>("Zindral");
         output->selectAll();
         QTest::keyClicks(output, R"(Hi$z\^)");
         QCOMPARE(rows(),
@@ -779,7 +837,7 @@ private slots:
         QCOMPARE(rows(), QStringList({"Zeile 1: ", "Zeile 2: ", "Zeile 3: ", "Zeile 4: "}));
         // Once the message has ended, nothing is drawn again for it.
         PaintCounter counter;
-        f.find("Nachricht", window)->installEventFilter(&counter);
+        drawn->installEventFilter(&counter);
         QTest::qWait(300);
         QCOMPARE(counter.paints, 0);
 
@@ -789,71 +847,6 @@ private slots:
                                   "Spiel nicht auswertet (markiert).");
         output->setPlainText(QString("x\r\n").repeated(100000));
         QCOMPARE(hinweis->text(), "Zeilen 5 bis 100001 stehen nicht im Fenster.");
-    }
-
-    // What the preview paints, sampled where its cells stand, never compared whole, for fonts
-    // differ between machines: colours, a glyph's picture, the message window's frame, the cells
-    // past its edge, a fifth line below it; and a window as tall as the message.
-    void previewPicture()
-    {
-        MainWindow f;
-        QWidget *window = f.show("Vorschau");
-        auto *canvas = f.find<MessageCanvas>("Nachricht", window);
-        auto *output = f.find<QPlainTextEdit>("Zindral");
-        output->setPlainText(R"(\C[4]HH\C[0]H$D)"
-                             "\r\n" +
-                             QString(55, u'x') + "\r\n\r\nH\r\nHH");
-        QImage image = canvas->grab().toImage();
-        const QColor white = textColour(0), yellow = textColour(4), blue = windowColour();
-
-        // A character in its colour, on the window's own colour.
-        const QRect coloured = canvas->cellRect(0, 0, 2);
-        QVERIFY(pixelsOf(image, coloured, yellow) > 0);
-        QCOMPARE(pixelsOf(image, coloured, white), 0);
-        QVERIFY(pixelsOf(image, canvas->cellRect(0, 2), white) > 0);
-        QCOMPARE(image.pixelColor(coloured.topLeft()), blue);
-
-        // The glyph's picture, each of its pixels drawn at the scale of its two cells.
-        const QRect glyph = canvas->cellRect(0, 3, 2);
-        const int scale = glyph.width() / kGlyphPixels;
-        QCOMPARE(pixelsOf(image, glyph, white),
-                 QString(symbolGlyph(3).picture).count('#') * scale * scale);
-
-        // The window's frame stands around its 50 cells and 4 rows, with a border inside.
-        const QRect last = canvas->cellRect(0, kWindowCells - 1);
-        const QRect bottom = canvas->cellRect(kWindowRows - 1, 0);
-        QCOMPARE(image.pixelColor(last.right() + 2, last.center().y()), blue);
-        QVERIFY(image.pixelColor(last.right() + 2 * last.width(), last.center().y()) != blue);
-        QCOMPARE(image.pixelColor(bottom.left(), bottom.bottom() + 2), blue);
-
-        // Cells past the edge are marked, the last one inside is not.
-        QCOMPARE(image.pixelColor(canvas->cellRect(1, kWindowCells + 4).topLeft()),
-                 beyondEdgeColour());
-        QCOMPARE(image.pixelColor(canvas->cellRect(1, kWindowCells - 1).topLeft()), blue);
-
-        // A fifth line stands below the window; the window grows downwards for it, and shrinks
-        // back.
-        QVERIFY(pixelsOf(image, canvas->cellRect(4, 0, 2), white) > 0);
-        const QPoint corner = window->pos();
-        output->setPlainText("a\r\nb\r\nc\r\nd");
-        QTRY_COMPARE(window->size(), window->sizeHint());
-        const QSize compact = window->size();
-        output->setPlainText("a\r\nb\r\nc\r\nd\r\ne");
-        QTRY_VERIFY(window->height() > compact.height());
-        QCOMPARE(window->width(), compact.width());
-        QCOMPARE(window->pos(), corner);
-        output->setPlainText("a\r\nb\r\nc\r\nd");
-        QTRY_COMPARE(window->size(), compact);
-
-        // Four lines: the canvas ends with the message window, and no empty band around the button
-        // is taller than a text row.
-        const QImage compactImage = canvas->grab().toImage();
-        QVERIFY(compactImage.pixelColor(bottom.left(), compactImage.height() - 1) !=
-                window->palette().window().color());
-        const int row = window->fontMetrics().lineSpacing();
-        const QWidget *play = f.find("bt_Abspielen", window);
-        QVERIFY(play->y() - canvas->geometry().bottom() <= row);
-        QVERIFY(window->height() - play->geometry().bottom() <= row);
     }
 
     // The about box's picture, each of its pixels stretched whole.
