@@ -12,15 +12,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// The visible top-level window of that name.
-QWidget *shownWindow(const QString &name)
-{
-    for (QWidget *shown : QApplication::topLevelWidgets())
-        if (shown->objectName() == name && shown->isVisible())
-            return shown;
-    qFatal("%s is not shown", qPrintable(name));
-}
-
 // A real main window whose questions are answered from a script, or by the real boxes given, over
 // a data folder of its own or the one given.
 struct MainWindow {
@@ -56,17 +47,16 @@ struct MainWindow {
         return lines;
     }
     // Shows the main window ("Form1") and, through its menu, "Dialog", "Dialog1", "Vorschau" or
-    // "TextVerteilen".
+    // "TextVerteilen"; returns the visible top-level window of that name.
     QWidget *show(const QString &window) const
     {
         form->show();
-        const QMap<QString, QString> menuItems{{"Dialog", "Symbole"},
-                                               {"Dialog1", "About"},
-                                               {"Vorschau", "Vorschau"},
-                                               {"TextVerteilen", "TextVerteilen"}};
-        if (menuItems.contains(window))
-            trigger(menuItems[window]);
-        return shownWindow(window);
+        if (window != "Form1")
+            trigger(window == "Dialog" ? "Symbole" : window == "Dialog1" ? "About" : window);
+        for (QWidget *shown : QApplication::topLevelWidgets())
+            if (shown->objectName() == window && shown->isVisible())
+                return shown;
+        qFatal("%s is not shown", qPrintable(window));
     }
 };
 
@@ -505,9 +495,7 @@ private slots:
         const QString scene = data.filePath("szene.txt");
         QCOMPARE(writeTextFile(scene, u"Szene eins\n\nSzene zwei"), "");
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_DATA_HOME", data.path());
-        program.setProcessEnvironment(environment);
+        program.setEnvironment(QProcess::systemEnvironment() << "XDG_DATA_HOME=" + data.path());
         program.start(TARVOLIN_PROGRAM, {"--version"});
         QVERIFY(program.waitForFinished());
         QCOMPARE(program.readAllStandardOutput(), "Tarvolin 2000 1.00\n");
