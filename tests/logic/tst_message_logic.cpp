@@ -126,43 +126,26 @@ private slots:
                 QTest::newRow(name)
                     << Run{"Ausrichtung", {answer}, 0, {}, {7, 50, mode, 50}, {}, QLocale(locale)};
             };
-        number("blanks, tab, no-break space", " \t\u00a0-3 \t", -3);
-        number("half up to even", "3,5", 4);
-        number("half with trailing zero", "3,50", 4);
-        number("above largest", "32767,5", 7);
+        // Halves go to the even neighbour; out of range is no number.
         number("smallest", "-32768,50", -32768);
         number("below smallest", "-32768,6", 7);
         number("not a number", "nan", 7);
-        // Rounded by the digits, however many: a double would make these 1.5, 2.5 and 32767.5.
-        number("long below half", "1,4999999999999999999", 1);
-        number("long above half", "2,50000000000000000001", 3);
+        // Rounded by the digits, however many: a double would make this 32767.5.
         number("largest, long", "32767,4999999999999999999", 32767);
         // As Qt writes numbers in the locale, signs with direction marks and local digits included.
         for (const char *locale : {"ar_EG", "ar_SA", "fa_IR", "he_IL", "ur_PK", "de_DE", "en_US"})
             number(locale, QLocale(locale).toString(-2.5), -2, locale);
-        number("Arabic sign alone", QLocale("ar_EG").negativeSign(), 7, "ar_EG");
         number("Arabic plus sign", QLocale("ar_EG").positiveSign() + "\u0663", 3, "ar_EG");
         number("Hebrew mark between digits", "1\u200e2", 7, "he_IL");
         // Every number Qt reads is taken as Qt reads it, whatever sign, exponent or digits it has,
         // and its digits beyond a double's decide only a half.
-        number("typographic minus", "\u22121", -1);
-        number("exponent with typographic minus", "1E\u22122", 0, "en_US");
-        number("Swedish E", "1E0", 1, "sv_SE");
-        number("Arabic E", "\u0661E\u0660", 1, "ar_EG");
         number("Swedish E, negative exponent", "5E-1", 0, "sv_SE");
-        number("zero with exponent", "0,0e7", 0);
-        number("exponent beyond 100000", "1" + QString(100001, u'0') + "e-100001", 1);
-        number("below a tenth", "0,04", 0);
-        number("Swedish E, long", "25" + QString(100000, u'0') + "1E-100002", 3, "sv_SE");
         number("Arabic e, long", "2\u066b5000000000000001e+" + QString(100000, u'0'), 3, "ar_EG");
         number("typographic minus, long", "\u221232768,50000000000000000001", 7);
         number("plus, Ukrainian exponent, long", "+0,250000000000000000001\u04351", 3, "uk_UA");
         number("blank groups, long", "\t1 234,50000000000000000001\u00a0", 1235, "fr_FR");
         number("Adlam, long", "𞥙⹁𞥒𞥓𞥔.𞥕" + QString("𞥐").repeated(18) + "𞥑",
                9235, "ff_Adlm_GN");
-        // Notations Qt writes but cannot read back stay no number.
-        number("Swedish exponent", "1\u00d710^0", 7, "sv_SE");
-        number("Arabic exponent", QLocale("ar_EG").toString(15.0, 'e', 1), 7, "ar_EG");
         QTest::newRow("on") << Run{
             "Face", {}, 0, {}, {1, 50, 1, 38}, "Face On: Messages mit Faces"};
         QTest::newRow("off") << Run{
@@ -209,23 +192,16 @@ private slots:
     void names()
     {
         // Their order fixes the codes: "$A" to "$Z", then "$a" to "$z".
-        const QStringList upper{"Schwert",    "Schild",   "Hexagramm", "Sonne",
-                                "Mond",       "Merkur",   "Venus",     "Venus (gespiegelt)",
-                                "Mars",       "Jupiter",  "Saturn",    "Uranus",
-                                "Neptun",     "Pluto",    "Widder",    "Stier",
-                                "Zwillinge",  "Krebs",    "Löwe",      "Jungrau",
-                                "Waage",      "Skorpion", "Schütze",   "Steinbock",
-                                "Wassermann", "Fische"};
-        const QStringList lower{"Smiley grinst", "Smiley neutral", "Smiley böse",    "Ein Tropfen",
-                                "Zwei Tropfen",  "Pick leer",      "Herz leer",      "Karo leer",
-                                "Kreuz(leer)",   "Pick(voll)",     "Herz(voll)",     "Karo(voll)",
-                                "Kreuz(voll)",   "Totenkopf",      "Heiliges Kreuz", "Sonne 2",
-                                "Mond 2",        "Punkt"};
-        const QStringList arrows{"Pfeil nach Oben",         "Pfeil nach Rechts",
-                                 "Pfeil nach Unten",        "Pfeil nach Links",
-                                 "Pfeil nach Oben Rechts",  "Pfeil nach Oben Links",
-                                 "Pfeil nach Unten Rechts", "Pfeil nach Unten Links"};
-        QCOMPARE(symbolNames(), upper + lower + arrows);
+        QCOMPARE(
+            symbolNames().join(", "),
+            "Schwert, Schild, Hexagramm, Sonne, Mond, Merkur, Venus, Venus (gespiegelt), Mars, "
+            "Jupiter, Saturn, Uranus, Neptun, Pluto, Widder, Stier, Zwillinge, Krebs, Löwe, "
+            "Jungrau, Waage, Skorpion, Schütze, Steinbock, Wassermann, Fische, Smiley grinst, "
+            "Smiley neutral, Smiley böse, Ein Tropfen, Zwei Tropfen, Pick leer, Herz leer, "
+            "Karo leer, Kreuz(leer), Pick(voll), Herz(voll), Karo(voll), Kreuz(voll), "
+            "Totenkopf, Heiliges Kreuz, Sonne 2, Mond 2, Punkt, Pfeil nach Oben, Pfeil nach "
+            "Rechts, Pfeil nach Unten, Pfeil nach Links, Pfeil nach Oben Rechts, Pfeil nach "
+            "Oben Links, Pfeil nach Unten Rechts, Pfeil nach Unten Links");
         QCOMPARE(QStringList({*symbolCodeOf(u"Schwert"), *symbolCodeOf(u"Fische"),
                               *symbolCodeOf(u"Smiley grinst"),
                               *symbolCodeOf(u"Pfeil nach Unten Links")}),

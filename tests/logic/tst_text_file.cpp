@@ -34,42 +34,33 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("failure");
-        const QString german = "„Grüße aus Köln“ – 5 €… ß";
-        const auto utf16 = [&](QSysInfo::Endian order) {
-            QStringEncoder encoder(order == QSysInfo::LittleEndian ? QStringEncoder::Utf16LE
-                                                                   : QStringEncoder::Utf16BE,
-                                   QStringEncoder::Flag::WriteBom);
-            return QByteArray(encoder(german));
+        const auto row = [](const char *name, const QByteArray &bytes, const QString &text,
+                            const QString &failure = QString()) {
+            QTest::newRow(name) << bytes << text << failure;
         };
-        QTest::newRow("UTF-8") << german.toUtf8() << german << "";
-        QTest::newRow("UTF-8 with a byte order mark")
-            << "\xef\xbb\xbf" + german.toUtf8() << german << "";
-        QTest::newRow("UTF-16 LE with a byte order mark")
-            << utf16(QSysInfo::LittleEndian) << german << "";
-        QTest::newRow("UTF-16 BE with a byte order mark")
-            << utf16(QSysInfo::BigEndian) << german << "";
-        QTest::newRow("Windows-1252")
-            << QByteArray("\x84Gr\xfc\xdf\x65 aus K\xf6ln\x93 \x96 5 \x80\x85 \xdf") << german
-            << "";
+        const QString german = "„Grüße aus Köln“ – 5 €… ß";
+        row("UTF-8", german.toUtf8(), german);
+        row("UTF-8 with a byte order mark", "\xef\xbb\xbf" + german.toUtf8(), german);
+        for (const auto order : {QStringEncoder::Utf16LE, QStringEncoder::Utf16BE}) {
+            QStringEncoder encoder(order, QStringEncoder::Flag::WriteBom);
+            QTest::addRow("UTF-16 %s with a byte order mark",
+                          order == QStringEncoder::Utf16LE ? "LE" : "BE")
+                << QByteArray(encoder(german)) << german << QString();
+        }
+        row("Windows-1252", "\x84Gr\xfc\xdf\x65 aus K\xf6ln\x93 \x96 5 \x80\x85 \xdf", german);
         // The five bytes it leaves free are C1 control characters, on Linux as on Windows.
-        QTest::newRow("Windows-1252 from 0x80 to 0x9f")
-            << QByteArray("\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x8f"
-                          "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9a\x9b\x9c\x9d\x9e\x9f")
-            << QString("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008dŽ\u008f\u0090‘’“”•–—˜™š›œ\u009džŸ") << "";
-        QTest::newRow("line ends") << QByteArray("a\r\nb\rc\nd") << "a\nb\nc\nd"
-                                   << "";
-        QTest::newRow("empty") << QByteArray("") << ""
-                               << "";
-        QTest::newRow("a NUL byte")
-            << QByteArray("Text\0mit Null", 13) << ""
-            << "Die Datei enthält ein Nullzeichen: Sie ist keine Textdatei.";
-        QTest::newRow("16 MiB") << QByteArray(16 << 20, 'x') << QString(16 << 20, u'x') << "";
-        QTest::newRow("over 16 MiB") << QByteArray((16 << 20) + 1, 'x') << ""
-                                     << "Die Datei ist größer als 16 MiB.";
-        QTest::newRow("missing") << QByteArray() << ""
-                                 << "Die Datei gibt es nicht.";
-        QTest::newRow("a folder") << QByteArray("/") << ""
-                                  << "Das ist ein Ordner, keine Datei.";
+        row("Windows-1252 from 0x80 to 0x9f",
+            "\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x8f"
+            "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9a\x9b\x9c\x9d\x9e\x9f",
+            "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008dŽ\u008f\u0090‘’“”•–—˜™š›œ\u009džŸ");
+        row("line ends", "a\r\nb\rc\nd", "a\nb\nc\nd");
+        row("empty", "", "");
+        row("a NUL byte", QByteArray("Text\0mit Null", 13), "",
+            "Die Datei enthält ein Nullzeichen: Sie ist keine Textdatei.");
+        row("16 MiB", QByteArray(16 << 20, 'x'), QString(16 << 20, u'x'));
+        row("over 16 MiB", QByteArray((16 << 20) + 1, 'x'), "", "Die Datei ist größer als 16 MiB.");
+        row("missing", QByteArray(), "", "Die Datei gibt es nicht.");
+        row("a folder", "/", "", "Das ist ein Ordner, keine Datei.");
     }
     void read()
     {
@@ -95,11 +86,8 @@ private slots:
             QCOMPARE(writeTextFile(file, text), "");
             QCOMPARE(readTextFile(file).text, text);
         }
-#ifdef Q_OS_WIN
-        QCOMPARE(bytesOf(file), "„Grüße“\r\n\r\nÜbermorgen 😀 €\r\n");
-#else
-        QCOMPARE(bytesOf(file), "„Grüße“\n\nÜbermorgen 😀 €\n");
-#endif
+        const QByteArray lineEnd = QSysInfo::productType() == "windows" ? "\r\n" : "\n";
+        QCOMPARE(bytesOf(file), QByteArray("„Grüße“\n\nÜbermorgen 😀 €\n").replace("\n", lineEnd));
     }
 
     // A write that fails says why, and leaves what was there as it was.
