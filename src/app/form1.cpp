@@ -83,11 +83,6 @@ Form1::Form1(Module1 &state, Dialogs &dialogs, const QString &dataFolder)
 
 Form1::~Form1()
 {
-    // Hidden first, so that the next run finds them where they were left.
-    for (QWidget *window :
-         {static_cast<QWidget *>(m_vorschau), static_cast<QWidget *>(m_textVerteilen)})
-        if (window)
-            window->hide();
     // The secondary windows have no owner, so nothing else would take them down.
     delete m_dialog.data();
     delete m_dialog1.data();

@@ -333,10 +333,11 @@ private slots:
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(f.show(name)->pos(), movedTo);
-        // In the next run too, but where that place is on no screen.
+        // In the next run too, moved again and left open, but where that place is on no screen.
+        f.show(name)->move(movedTo + QPoint(3, 3));
         f.form.reset();
         MainWindow next(f.dataFolder);
-        QCOMPARE(next.show(name)->pos(), movedTo);
+        QCOMPARE(next.show(name)->pos(), movedTo + QPoint(3, 3));
         next.form.reset();
         settingsIn(f.dataFolder).setValue("Fenster/" + name, QPoint(-9000, 0));
         MainWindow elsewhere(f.dataFolder);
