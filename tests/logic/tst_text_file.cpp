@@ -25,7 +25,6 @@ class TestTextFile : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_folder.isValid()); }
 
     // How each kind of file is read, or why it is refused; a row without bytes names no file, one
     // with "/" names a folder.
