@@ -27,8 +27,7 @@ void warnAboutLongLines(Session &session)
     const Module1 &state = session.state;
     if (state.AusrichtungsModus != kCentred)
         return;
-    const qint16 limit =
-        state.Zeilenbreite == kCentredFaceWidth ? kFaceWidth : state.Zeilenbreite;
+    const qint16 limit = state.Zeilenbreite == kCentredFaceWidth ? kFaceWidth : state.Zeilenbreite;
     for (int line = 1; line <= kLineCount; ++line) {
         const qsizetype length = session.window.zeile(line - 1).size();
         // Each number keeps the blank of its sign position, hence two blanks before it.
