@@ -73,15 +73,16 @@ private slots:
         row("characters that cannot be shown", "a\tb\x01\u2028\U000F0000",
             {"a\ufffdb\ufffd\ufffd\ufffd\u2060"});
         row("38 at 38", QString(38, u'x'), {QString(38, u'x')}, {}, 38);
-        row("glyph past the cells laid out at 26", QString(47, u'x') + "$A", {QString(47, u'x')},
-            {"Zeile 1 ist 11 Zeichen zu lang."}, 26);
+        for (const QString sign : {"$A", "😀"}) // a glyph and a pair of units alike
+            row(qPrintable(sign + " past the cells laid out at 26"), QString(47, u'x') + sign,
+                {QString(47, u'x')}, {"Zeile 1 ist 11 Zeichen zu lang."}, 26);
         row("codes past the cells laid out", QString(60, u'x') + kCodesPastTheCells,
             {QString(60, u'x'), "{3}z"}, {"Zeile 1 ist 24 Zeichen zu lang.", kNotInterpreted});
         row("colour across line ends", "\\C[4]a\r\nb\\C[0]c\nd\re", {"{4}a", "{4}b{0}c", "d", "e"});
         row("backslash at a line end", "a\\\nb", {"a«\\»", "b"}, {kNotInterpreted});
         row("LF CR is two line ends", "a\n\rb", {"a", "", "b"});
-        row("fifth line", "\r\n\r\n\r\n\r\n5", {"", "", "", "", "5"},
-            {"Zeile 5 steht nicht im Fenster."});
+        row("CR first below the rows laid out", QString(8, u'\r'), QStringList(7, ""),
+            {"Zeilen 5 bis 9 stehen nicht im Fenster."});
         row("100000 lines",
             QString("x\n").repeated(33333) + QString("x\r\n").repeated(33333) +
                 QString("x\r").repeated(33333) + "x",

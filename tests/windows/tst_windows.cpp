@@ -129,7 +129,6 @@ private slots:
     void initTestCase()
     {
         setUpApplication();
-        QCOMPARE(QApplication::applicationName(), "Tarvolin 2000");
         QCOMPARE(QApplication::windowIcon().availableSizes(),
                  QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
     }
@@ -182,6 +181,8 @@ private slots:
         QFETCH(QStringList, onPurpose);
         MainWindow f;
         QWidget *window = f.show(QTest::currentDataTag());
+        // Its first control has the focus at once, not only when the platform activates it.
+        QCOMPARE(window->focusWidget(), window->findChild<QWidget *>(tabOrder.first()));
         QVERIFY(QTest::qWaitForWindowActive(window));
         QCOMPARE(window->windowType(), type);
         // Screen readers take it for a window, not for a pane.
@@ -425,15 +426,12 @@ private slots:
         auto *text = f.find<QPlainTextEdit>("Text", window);
         QTest::keyClicks(text, "Alt");
         const QTemporaryDir files;
-        const QString scene = files.filePath("kapitel3.txt"), binary = files.filePath("bild.png");
-        for (const auto &[file, bytes] : {std::pair(scene, QByteArray("\x84Gr\xfc\xdf\x65\x93")),
-                                          std::pair(binary, QByteArray("\x89PNG\0", 5))}) {
-            QFile written(file);
-            QVERIFY(written.open(QIODevice::WriteOnly));
-            written.write(bytes);
-        }
-        const QString saved = files.filePath("rest.txt");
-        f.dialogs.answers = {scene, "", binary, saved, files.path()};
+        const QString scene = files.filePath("kapitel3.txt"), saved = files.filePath("rest.txt");
+        QFile written(scene);
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write("\x84Gr\xfc\xdf\x65\x93");
+        written.close();
+        f.dialogs.answers = {scene, "", files.path(), saved, files.path()};
 
         QTest::keyClick(text, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(text->toPlainText(), "„Grüße“");
@@ -453,9 +451,9 @@ private slots:
         QCOMPARE(f.dialogs.shown,
                  QStringList({"Öffnen: [" + documents + "]", "Öffnen: [" + files.path() + "]",
                               "Öffnen: [" + files.path() + "]",
-                              "Öffnen: „" + QDir::toNativeSeparators(binary) +
-                                  "“ kann nicht geöffnet werden.\n\nDie Datei enthält ein "
-                                  "Nullzeichen: Sie ist keine Textdatei.",
+                              "Öffnen: „" + QDir::toNativeSeparators(files.path()) +
+                                  "“ kann nicht geöffnet werden.\n\nDas ist ein Ordner, keine "
+                                  "Datei.",
                               "Speichern unter: [" + files.path() + "]",
                               "Speichern unter: [" + files.path() + "]",
                               "Speichern unter: „" + QDir::toNativeSeparators(files.path()) +
@@ -598,7 +596,6 @@ private slots:
         auto *list = f.find<QListWidget>("symbol_Liste", dialog);
         auto *combo = f.find<QComboBox>("Combo", dialog);
         auto *code = f.find<QLineEdit>("tCode", dialog);
-        QCOMPARE(list->count(), 52);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         for (const char *category : {"planeten", "Planeten"}) {
             combo->setFocus();
@@ -709,6 +706,7 @@ private slots:
         QImage image = drawn->grab().toImage();
         // Its notes stand in one line.
         QCOMPARE(hinweis->text(), "Zeile 2 ist 5 Zeichen zu lang. Zeile 5 steht nicht im Fenster.");
+        QCOMPARE(rows().last(), "Zeile 5 (nicht im Fenster): HH");
         const QColor white = textColour(0), yellow = textColour(4), blue = windowColour();
 
         // A character in its colour, on the window's own colour.
